@@ -1,0 +1,73 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+#include <QHash>
+
+namespace morvane {
+namespace {
+
+bool installed(const QString &family)
+{
+    return QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+}
+
+bool drawsThai(const QString &family)
+{
+    return QFontDatabase::writingSystems(family).contains(QFontDatabase::Thai);
+}
+
+struct Substitute
+{
+    const char *family;
+    qreal scale;
+};
+
+// Preferred stand-ins, best first; see the header for the measurements.
+const QHash<QString, QList<Substitute>> &substitutes()
+{
+    static const QHash<QString, QList<Substitute>> table = {
+        {kBrowallia.toLower(), {{"Garuda", 0.68}, {"Loma", 0.72}, {"Waree", 0.72}}},
+        {kMsSansSerif.toLower(), {{"Loma", 1.0}, {"Waree", 0.95}, {"Garuda", 0.85}}},
+    };
+    return table;
+}
+
+FontChoice lookUp(const QString &requested)
+{
+    if (installed(requested))
+        return {requested, 1.0};
+    for (const Substitute &s : substitutes().value(requested.toLower())) {
+        const QString family = QString::fromLatin1(s.family);
+        if (installed(family) && drawsThai(family))
+            return {family, s.scale};
+    }
+    const QStringList thai = QFontDatabase::families(QFontDatabase::Thai);
+    if (!thai.isEmpty())
+        return {thai.first(), 1.0};
+    return {requested, 1.0};  // nothing draws Thai here; let Qt do its best
+}
+
+}  // namespace
+
+FontChoice resolveFamily(const QString &requested)
+{
+    // The font database does not change while the program runs.
+    static QHash<QString, FontChoice> cache;
+    const QString key = requested.toLower();
+    auto it = cache.constFind(key);
+    if (it == cache.constEnd())
+        it = cache.insert(key, lookUp(requested));
+    return *it;
+}
+
+QFont resolveFont(const QString &requested, qreal pointSize, bool bold, bool italic)
+{
+    const FontChoice choice = resolveFamily(requested);
+    QFont font(choice.family);
+    font.setPointSizeF(pointSize * choice.scale);
+    font.setBold(bold);
+    font.setItalic(italic);
+    return font;
+}
+
+}  // namespace morvane

@@ -1,0 +1,327 @@
+#include "form1.h"
+
+#include "calendar.h"
+#include "clock.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QTimer>
+
+namespace morvane {
+namespace {
+
+const QColor kBackground(255, 192, 255);
+const QColor kTodayText(128, 0, 128);
+const QColor kPredictFace(255, 255, 192);
+const QColor kExitFace(192, 255, 192);
+
+constexpr int kDefaultDay = 9;
+constexpr int kDefaultMonth = 10;  // ตุลาคม
+constexpr int kDefaultYearBE = 2522;
+constexpr int kFirstOfferedYearBE = 2490;
+// Four-digit CE years are all the program's dates are written for; a clock
+// beyond them is wrong, and the year list stops there.
+constexpr int kLastCeYear = 9999;
+
+QString fromView(std::u16string_view s)
+{
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QComboBox *makeList(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                        const QColor &face, qreal pointSize, const QString &tip)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFont(resolveFont(kMsSansSerif, pointSize));
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, face);
+    button->setPalette(p);
+    button->setToolTip(tip);
+    button->setCursor(pointingHand());
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget *parent) : QMainWindow(parent)
+{
+    buildWindow();
+    Form_Load();
+}
+
+void Form1::buildWindow()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Morvane"));
+    setWindowIcon(windowIcon());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Form1Client"));
+    client->setFixedSize(px(6960), px(5010));
+    QPalette p = client->palette();
+    p.setColor(QPalette::Window, kBackground);
+    client->setPalette(p);
+    client->setAutoFillBackground(true);
+    setCentralWidget(client);
+
+    Image1 = new QLabel(client);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(720, 0, 5595, 1815));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(banner());
+
+    LblDayNow = makeLabel(client, "LblDayNow", QString(), twipsRect(960, 1560, 4935, 375));
+    LblDayNow->setFont(resolveFont(kMsSansSerif, 9.75, false, true));
+    QPalette today = LblDayNow->palette();
+    today.setColor(QPalette::WindowText, kTodayText);
+    LblDayNow->setPalette(today);
+
+    Label1 = makeLabel(client, "Label1", QStringLiteral(u"กรุณาระบุชื่อ - สกุล"), twipsRect(2640, 2040, 1695, 255));
+
+    TxtName = new QLineEdit(client);
+    TxtName->setObjectName(QStringLiteral("TxtName"));
+    TxtName->setGeometry(twipsRect(1800, 2400, 3375, 375));
+    TxtName->setFont(resolveFont(kBrowallia, 14.25));
+
+    Label2 = makeLabel(client, "Label2", QStringLiteral(u"วันเกิด"), twipsRect(1320, 2880, 975, 255));
+    Label4 = makeLabel(client, "Label4", QStringLiteral(u"เดือนเกิด"), twipsRect(2880, 2880, 1095, 255));
+    Label5 = makeLabel(client, "Label5", QStringLiteral(u"ปีเกิด"), twipsRect(4560, 2880, 975, 255));
+
+    CobDay = makeList(client, "CobDay", twipsRect(1320, 3120, 1095, 330));
+    CobMonth = makeList(client, "CobMonth", twipsRect(2880, 3120, 1215, 330));
+    CobYear = makeList(client, "CobYear", twipsRect(4560, 3120, 1095, 330));
+
+    CmdPredict = makeButton(client, "CmdPredict", QStringLiteral(u"ทำนาย"), twipsRect(1800, 3960, 1695, 615),
+                            kPredictFace, 12, QStringLiteral("Prophesy"));
+    CmdExit = makeButton(client, "CmdExit", QStringLiteral(u"ออกจากโปรแกรม"), twipsRect(3480, 3960, 1695, 615),
+                         kExitFace, 9.75, QStringLiteral("Exit"));
+
+    // Tab order: day, month, year, predict, exit, name.
+    setTabOrder(CobDay, CobMonth);
+    setTabOrder(CobMonth, CobYear);
+    setTabOrder(CobYear, CmdPredict);
+    setTabOrder(CmdPredict, CmdExit);
+    setTabOrder(CmdExit, TxtName);
+    CmdPredict->setFocusPolicy(Qt::StrongFocus);
+    CmdExit->setFocusPolicy(Qt::StrongFocus);
+
+    Help = menuBar()->addMenu(QStringLiteral(u"เกี่ยวกับโปรแกรม"));
+    Help->setObjectName(QStringLiteral("Help"));
+    Menu_About = Help->addAction(QStringLiteral(u"เกี่ยวกับ.."));
+    Menu_About->setObjectName(QStringLiteral("Menu_About"));
+    Menu_End = Help->addAction(QStringLiteral(u"จบโปรแกรม"));
+    Menu_End->setObjectName(QStringLiteral("Menu_End"));
+
+    connect(CmdPredict, &QPushButton::clicked, this, &Form1::CmdPredict_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &Form1::CmdExit_Click);
+    connect(Menu_End, &QAction::triggered, this, &Form1::Menu_End_Click);
+    connect(Menu_About, &QAction::triggered, this, &Form1::Menu_About_Click);
+    connect(CobMonth, &QComboBox::currentTextChanged, this, &Form1::CobMonth_Change);
+    connect(CobMonth, &QComboBox::activated, this, &Form1::CobMonth_Click);
+    connect(CobYear, &QComboBox::currentTextChanged, this, &Form1::CobYear_Change);
+    connect(CobYear, &QComboBox::activated, this, &Form1::CobYear_Click);
+
+    // A fixed size: the client area plus whatever the menu bar needs.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    CobDay->setFocus();
+}
+
+QList<int> Form1::offeredYears(int todayCeYear)
+{
+    const long long lastBE = static_cast<long long>(qMin(todayCeYear, kLastCeYear)) + kBuddhistEraOffset - 1;
+    QList<int> years;
+    if (lastBE < kFirstOfferedYearBE) {
+        // A clock before CE 1948: the usual list would hold only future
+        // years, so offer the one year that gives no negative age.
+        years.append(static_cast<int>(lastBE));
+        return years;
+    }
+    for (long long y = kFirstOfferedYearBE; y <= lastBE; ++y)
+        years.append(static_cast<int>(y));
+    return years;
+}
+
+void Form1::Form_Load()
+{
+    const QDate today = clock().now().date();
+    const int d = today.day();
+    const int m = today.month();
+    const int y = today.year();
+    const int Y = y + kBuddhistEraOffset;
+
+    const int w = DweekNum(d, m, Y);
+    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + fromView(DayOfweek(w)) + QStringLiteral(u" ที่ ")
+                       + QString::number(d) + QStringLiteral(u" เดือน") + fromView(MonthName(m))
+                       + QStringLiteral(u" พ.ศ. ") + QString::number(Y));
+
+    {
+        // Appending must not select anything; the selection comes next.
+        const QSignalBlocker quiet(CobMonth);
+        for (int i = 1; i <= 12; ++i)
+            CobMonth->addItem(fromView(MonthName(i)));
+        CobMonth->setCurrentIndex(-1);
+    }
+    selectText(CobMonth, fromView(MonthName(kDefaultMonth)));
+    CobMonth_Change();
+
+    const QList<int> years = offeredYears(y);
+    {
+        const QSignalBlocker quiet(CobYear);
+        for (int year : years)
+            CobYear->addItem(QString::number(year));
+        CobYear->setCurrentIndex(-1);
+    }
+    selectText(CobDay, QString::number(kDefaultDay));
+
+    // The default year is missing only when the clock is before CE 1980 (or
+    // absurdly late); take the offered year nearest to it instead.
+    if (!selectText(CobYear, QString::number(kDefaultYearBE))) {
+        const int nearest = kDefaultYearBE < years.first() ? years.first() : years.last();
+        selectText(CobYear, QString::number(nearest));
+    }
+    clockLooksWrong_ = !today.isValid() || y < 1980 || y > kLastCeYear;
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    if (const QScreen *s = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(s->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    if (clockLooksWrong_)
+        QTimer::singleShot(0, this, &Form1::warnAboutClock);
+}
+
+void Form1::warnAboutClock()
+{
+    const QDate today = clock().now().date();
+    const QString shown = today.isValid()
+        ? QStringLiteral("%1 %2 พ.ศ. %3").arg(today.day()).arg(fromView(MonthName(today.month())))
+              .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
+        : QStringLiteral(u"ไม่ทราบ");
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"),
+                                QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1) ดูไม่ถูกต้อง").arg(shown),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("ClockWarning"));
+    box->setInformativeText(QStringLiteral(
+        u"อายุและคำทำนายคำนวณจากวันที่ของเครื่อง รายการปีเกิดจึงอาจไม่ครบ "
+        u"กรุณาตั้งวันที่และเวลาของเครื่องให้ถูกต้อง แล้วเปิดโปรแกรมใหม่อีกครั้ง"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void Form1::CobMonth_Change()
+{
+    for (counter_ = 1; counter_ <= 12; ++counter_) {
+        if (fromView(MonthName(counter_)) == CobMonth->currentText())
+            ChangeDay(counter_);
+    }
+}
+
+void Form1::CobMonth_Click()
+{
+    CobMonth_Change();
+}
+
+void Form1::CobYear_Change()
+{
+    CobMonth_Change();
+}
+
+void Form1::CobYear_Click()
+{
+    CobMonth_Change();
+}
+
+void Form1::ChangeDay(qint16 month)
+{
+    const int yearBE = CobYear->currentText().toInt();  // empty text gives 0
+    const int n = DaysInMonth(month, static_cast<long long>(yearBE) - kBuddhistEraOffset);
+    const int d = CobDay->currentIndex() + 1;
+    const int t = d > n ? n : d;
+
+    const QSignalBlocker quiet(CobDay);
+    CobDay->clear();
+    for (counter_ = 1; counter_ <= n; ++counter_)
+        CobDay->addItem(QString::number(counter_));
+    // Appending into an empty list selects its first entry; undo that so a
+    // list that had no day keeps none.
+    CobDay->setCurrentIndex(-1);
+    if (t != 0)
+        selectText(CobDay, QString::number(t));
+}
+
+void Form1::CmdPredict_Click()
+{
+    CmdPredict->setEnabled(false);
+    setCursor(Qt::WaitCursor);
+    if (openResult)
+        openResult(*this);
+}
+
+void Form1::CmdExit_Click()
+{
+    Menu_End_Click();
+}
+
+void Form1::Menu_End_Click()
+{
+    close();
+}
+
+void Form1::Menu_About_Click()
+{
+    if (openAbout)
+        openAbout(*this);
+}
+
+bool selectText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0)
+        return false;
+    list->setCurrentIndex(index);
+    return true;
+}
+
+}  // namespace morvane

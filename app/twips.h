@@ -1,0 +1,24 @@
+// The windows are laid out in twips (1/1440 inch), 15 to a pixel at 96 dpi.
+// Qt's device-pixel ratio takes care of denser screens, so logical pixels
+// are all the layout needs.
+#pragma once
+
+#include <QRect>
+
+namespace morvane {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+constexpr int px(int twips)
+{
+    // Round half away from zero, so negative positions mirror positive ones.
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+constexpr QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+}  // namespace morvane

@@ -1,0 +1,292 @@
+// The input window: start-up, the birth-date lists and the day-list rule,
+// the commands, and a system clock that is wrong.
+#include "clock.h"
+#include "fonts.h"
+#include "form1.h"
+#include "setup.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+using namespace morvane;
+
+namespace {
+
+QDateTime at(int y, int m, int d)
+{
+    return QDateTime(QDate(y, m, d), QTime(10, 30));
+}
+
+QStringList entries(const QComboBox *list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out.append(list->itemText(i));
+    return out;
+}
+
+QStringList numbers(int from, int to)
+{
+    QStringList out;
+    for (int i = from; i <= to; ++i)
+        out.append(QString::number(i));
+    return out;
+}
+
+// Picks an entry the way a user does: the list's notifications follow.
+void pick(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text);
+    QVERIFY2(index >= 0, qPrintable(text));
+    list->setCurrentIndex(index);
+    emit list->activated(index);
+}
+
+}  // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+
+    FixedClock clock_{at(2026, 12, 7)};  // a Monday
+    std::optional<ScopedClock> scoped_;
+
+private slots:
+    void initTestCase()
+    {
+        setUpApplication(*qApp);
+        scoped_.emplace(clock_);
+    }
+
+    void init() { clock_.set(at(2026, 12, 7)); }
+
+    void startUp()
+    {
+        Form1 form;
+        QCOMPARE(form.LblDayNow->text(), QStringLiteral(u"วันนี้วันจันทร์ ที่ 7 เดือนธันวาคม พ.ศ. 2569"));
+        QCOMPARE(form.CobYear->count(), 79);
+        QCOMPARE(form.CobYear->itemText(0), QStringLiteral("2490"));
+        QCOMPARE(form.CobYear->itemText(10), QStringLiteral("2500"));
+        QCOMPARE(form.CobYear->itemText(78), QStringLiteral("2568"));
+        QCOMPARE(form.CobYear->findText(QStringLiteral("2569")), -1);
+        QCOMPARE(entries(form.CobDay), numbers(1, 31));
+        QCOMPARE(entries(form.CobMonth),
+                 (QStringList{u"มกราคม"_qs, u"กุมภาพันธ์"_qs, u"มีนาคม"_qs, u"เมษายน"_qs, u"พฤษภาคม"_qs,
+                              u"มิถุนายน"_qs, u"กรกฎาคม"_qs, u"สิงหาคม"_qs, u"กันยายน"_qs, u"ตุลาคม"_qs,
+                              u"พฤศจิกายน"_qs, u"ธันวาคม"_qs}));
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("9"));
+        QCOMPARE(form.CobMonth->currentText(), QStringLiteral(u"ตุลาคม"));
+        QCOMPARE(form.CobYear->currentText(), QStringLiteral("2522"));
+        QVERIFY(form.TxtName->text().isEmpty());
+        QVERIFY(!form.clockLooksWrong());
+        for (QComboBox *list : {form.CobDay, form.CobMonth, form.CobYear})
+            QVERIFY(!list->isEditable());
+    }
+
+    void todayLineOfOtherDates()
+    {
+        clock_.set(at(2026, 1, 3));
+        Form1 form;
+        QCOMPARE(form.LblDayNow->text(), QStringLiteral(u"วันนี้วันเสาร์ ที่ 3 เดือนมกราคม พ.ศ. 2569"));
+        QCOMPARE(form.CobYear->itemText(form.CobYear->count() - 1), QStringLiteral("2568"));
+    }
+
+    void focusAndTabOrder()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QCOMPARE(QApplication::focusWidget(), form.CobDay);
+        const QList<QWidget *> order = {form.CobMonth, form.CobYear, form.CmdPredict,
+                                        form.CmdExit, form.TxtName, form.CobDay};
+        for (QWidget *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+    }
+
+    void layout()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Morvane"));
+        QCOMPARE(form.centralWidget()->size(), QSize(464, 334));
+        QCOMPARE(form.minimumSize(), form.maximumSize());
+        QCOMPARE(form.Image1->geometry(), QRect(48, 0, 373, 121));
+        QCOMPARE(form.TxtName->geometry(), QRect(120, 160, 225, 25));
+        QCOMPARE(form.CobDay->geometry(), QRect(88, 208, 73, 22));
+        QCOMPARE(form.CmdPredict->geometry(), QRect(120, 264, 113, 41));
+        QCOMPARE(form.CmdExit->geometry(), QRect(232, 264, 113, 41));
+        QCOMPARE(form.centralWidget()->palette().color(QPalette::Window), QColor(255, 192, 255));
+        QCOMPARE(form.LblDayNow->palette().color(QPalette::WindowText), QColor(128, 0, 128));
+        QVERIFY(form.LblDayNow->font().italic());
+        QCOMPARE(form.CmdPredict->palette().color(QPalette::Button), QColor(255, 255, 192));
+        QCOMPARE(form.CmdExit->palette().color(QPalette::Button), QColor(192, 255, 192));
+        QCOMPARE(form.CmdPredict->toolTip(), QStringLiteral("Prophesy"));
+        QCOMPARE(form.CmdExit->toolTip(), QStringLiteral("Exit"));
+        QCOMPARE(form.CmdPredict->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(form.CmdPredict->cursor().hotSpot(), QPoint(3, 0));
+        QCOMPARE(form.Help->title(), QStringLiteral(u"เกี่ยวกับโปรแกรม"));
+        QCOMPARE(form.Menu_About->text(), QStringLiteral(u"เกี่ยวกับ.."));
+        QCOMPARE(form.Menu_End->text(), QStringLiteral(u"จบโปรแกรม"));
+        QCOMPARE(form.TxtName->font().family(), resolveFamily(kBrowallia).family);
+        QVERIFY(!form.Image1->pixmap().isNull());
+        QCOMPARE(form.Image1->pixmap().size(), QSize(373, 121));
+    }
+
+    void thaiTextsFitTheirControls()
+    {
+        // Marks above and below the line must not be clipped: the inked
+        // extent of every caption fits its control.
+        Form1 form;
+        for (QLabel *label : {form.Label1, form.Label2, form.Label4, form.Label5, form.LblDayNow}) {
+            const QRect ink = QFontMetrics(label->font()).boundingRect(label->text());
+            QVERIFY2(ink.width() <= label->width() && ink.height() <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+        // The longest today line of all.
+        const QRect longest = QFontMetrics(form.LblDayNow->font())
+                                  .boundingRect(QStringLiteral(u"วันนี้วันพฤหัสบดี ที่ 30 เดือนพฤศจิกายน พ.ศ. 2569"));
+        QVERIFY(longest.width() <= form.LblDayNow->width());
+        for (QPushButton *b : {form.CmdPredict, form.CmdExit}) {
+            const QRect ink = QFontMetrics(b->font()).boundingRect(b->text());
+            QVERIFY2(ink.width() + 8 <= b->width() && ink.height() <= b->height(), qPrintable(b->objectName()));
+        }
+        const QRect name = QFontMetrics(form.TxtName->font()).boundingRect(QStringLiteral(u"ญาณิฐ์ชญ์ ปุ๋ยฤทธิ์"));
+        QVERIFY(name.height() <= form.TxtName->height());
+    }
+
+    void dayListFollowsMonthAndYear()
+    {
+        Form1 form;
+        pick(form.CobDay, QStringLiteral("31"));
+        pick(form.CobMonth, QStringLiteral(u"มกราคม"));
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("31"));
+        pick(form.CobMonth, QStringLiteral(u"เมษายน"));
+        QCOMPARE(entries(form.CobDay), numbers(1, 30));
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("30"));
+
+        // 2543 is CE 2000, a leap year under the 400-year rule.
+        pick(form.CobYear, QStringLiteral("2543"));
+        pick(form.CobMonth, QStringLiteral(u"กุมภาพันธ์"));
+        QCOMPARE(entries(form.CobDay), numbers(1, 29));
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("29"));
+        pick(form.CobYear, QStringLiteral("2544"));
+        QCOMPARE(entries(form.CobDay), numbers(1, 28));
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("28"));
+
+        pick(form.CobDay, QStringLiteral("15"));
+        for (const QString &year : {u"2500"_qs, u"2503"_qs, u"2542"_qs}) {
+            pick(form.CobYear, year);
+            for (int m = 0; m < 12; ++m) {
+                pick(form.CobMonth, form.CobMonth->itemText(m));
+                QCOMPARE(form.CobDay->currentText(), QStringLiteral("15"));
+            }
+        }
+        pick(form.CobMonth, QStringLiteral(u"กุมภาพันธ์"));
+        pick(form.CobYear, QStringLiteral("2500"));  // CE 1957
+        QCOMPARE(form.CobDay->count(), 28);
+        pick(form.CobYear, QStringLiteral("2503"));  // CE 1960
+        QCOMPARE(form.CobDay->count(), 29);
+        pick(form.CobYear, QStringLiteral("2542"));
+        QCOMPARE(form.CobDay->count(), 28);
+    }
+
+    void refillWithoutADayKeepsNone()
+    {
+        Form1 form;
+        form.CobDay->setCurrentIndex(-1);
+        form.ChangeDay(2);
+        QCOMPARE(form.CobDay->count(), 28);
+        QCOMPARE(form.CobDay->currentIndex(), -1);
+        QVERIFY(form.CobDay->currentText().isEmpty());
+    }
+
+    void oddClocks_data()
+    {
+        QTest::addColumn<QDateTime>("now");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("1980, the first year with 2522") << at(1980, 1, 1) << "2490" << "2522" << "2522" << false;
+        QTest::newRow("1979") << at(1979, 6, 1) << "2490" << "2521" << "2521" << true;
+        QTest::newRow("1958") << at(1958, 6, 1) << "2490" << "2500" << "2500" << true;
+        QTest::newRow("1950") << at(1950, 6, 1) << "2490" << "2492" << "2492" << true;
+        QTest::newRow("1900") << at(1900, 6, 1) << "2442" << "2442" << "2442" << true;
+        QTest::newRow("year 1") << at(1, 1, 1) << "543" << "543" << "543" << true;
+        QTest::newRow("year 20000") << at(20000, 1, 1) << "2490" << "10541" << "2522" << true;
+        QTest::newRow("no date") << QDateTime() << "542" << "542" << "542" << true;
+    }
+
+    void oddClocks()
+    {
+        QFETCH(QDateTime, now);
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, selected);
+        QFETCH(bool, warned);
+        clock_.set(now);
+        Form1 form;
+        QCOMPARE(form.CobYear->itemText(0), first);
+        QCOMPARE(form.CobYear->itemText(form.CobYear->count() - 1), last);
+        QCOMPARE(form.CobYear->currentText(), selected);
+        QCOMPARE(form.CobDay->currentText(), QStringLiteral("9"));
+        QCOMPARE(form.clockLooksWrong(), warned);
+        form.show();
+        QTRY_COMPARE(form.findChild<QMessageBox *>(QStringLiteral("ClockWarning")) != nullptr, warned);
+        if (warned)
+            form.findChild<QMessageBox *>(QStringLiteral("ClockWarning"))->close();
+    }
+
+    void noOfferedYearGivesANegativeAge()
+    {
+        for (int y : {1900, 1947, 1948, 1957, 1958, 1979, 2026}) {
+            const QList<int> years = Form1::offeredYears(y);
+            QVERIFY(!years.isEmpty());
+            QVERIFY2(years.last() <= y + 543 - 1, qPrintable(QString::number(y)));
+        }
+    }
+
+    void predictDisablesAndOpens()
+    {
+        Form1 form;
+        int opened = 0;
+        form.openResult = [&](Form1 &f) {
+            ++opened;
+            QVERIFY(!f.CmdPredict->isEnabled());
+            QCOMPARE(f.cursor().shape(), Qt::WaitCursor);
+        };
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
+        QCOMPARE(opened, 1);
+        QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
+        QCOMPARE(opened, 1);  // disabled until the result window gives it back
+    }
+
+    void exitAndEndCloseTheWindow()
+    {
+        for (int route = 0; route < 2; ++route) {
+            Form1 form;
+            form.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&form));
+            if (route == 0)
+                QTest::mouseClick(form.CmdExit, Qt::LeftButton);
+            else
+                form.Menu_End->trigger();
+            QVERIFY(!form.isVisible());
+        }
+    }
+};
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"
