@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "form1.h"
+#include "form2.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -23,7 +24,7 @@ void setUpApplication(QApplication &app)
 
 void wireWindows(Form1 &form1)
 {
-    (void)form1;
+    form1.openResult = [](Form1 &f) { Form2::open(f); };
 }
 
 }  // namespace morvane

@@ -3,6 +3,7 @@
 #include "clock.h"
 #include "fonts.h"
 #include "form1.h"
+#include "headless.h"
 #include "setup.h"
 
 #include <QAction>
@@ -61,6 +62,7 @@ class TestForm1 : public QObject
 private slots:
     void initTestCase()
     {
+        test::quietOffscreenWarnings();
         setUpApplication(*qApp);
         scoped_.emplace(clock_);
     }

@@ -1,0 +1,102 @@
+// Form2: the result window. A frameless sheet of parchment cut to its torn
+// outline, showing the name line, the birth line and the composed reading.
+// It has no title bar, so it is moved by dragging its picture or either
+// heading line; "พิมพ์" prints the reading and "ปิด" returns to Form1.
+#pragma once
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QWidget>
+
+namespace morvane {
+
+class Form1;
+struct ReportInput;
+
+// A one-line label that never wraps: text too wide for it is cut short with
+// an ellipsis on screen while text() keeps every character.
+class LineLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString shownFor_;
+    int shownWidth_ = -1;
+    QString shown_;
+};
+
+// The reading box. text() is the reading as composed, with CR LF between
+// lines; the box shows each CR LF as one line break and wraps Thai at word
+// boundaries.
+class ReadingBox : public QPlainTextEdit
+{
+    Q_OBJECT
+
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QString text() const { return text_; }
+    void setText(const QString &text);
+
+private:
+    QString text_;
+};
+
+class Form2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // The predict command: loads a fresh result window for what Form1 holds
+    // and shows it centred on Form1's screen.
+    static Form2 *open(Form1 &form1);
+
+    // Reads Form1 and the clock, writes the name and birth lines, and has the
+    // catalogue fill the reading box and the print layout.
+    void Prophesy();
+
+    void Lbl_Close_Click();
+    void Lbl_Print_Click();
+
+    Form1 &form1() const { return form1_; }
+
+    QLabel *Image1 = nullptr;
+    LineLabel *DisplayName = nullptr;
+    LineLabel *DisplayBirthday = nullptr;
+    ReadingBox *TxtDisplayProphesy = nullptr;
+    QLabel *Lbl_Print = nullptr;
+    QLabel *Lbl_Close = nullptr;
+
+    // Drag state; positions in twips relative to the pressed control.
+    bool Dragging = false;
+    float DragX = 0;
+    float DragY = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    explicit Form2(Form1 &form1);
+    void buildWindow();
+
+    void StartDrag(int button, float x, float y);
+    void DoDrag(int button, float x, float y);
+    void EndDrag(int button);
+    void resetCommandColours();
+    // When printing cannot go ahead: say why and let the user try again, or
+    // save the report as a PDF when there is no printer at all.
+    void reportFailure(const QString &what, const QString &why);
+    void offerPdf(const ReportInput &input);
+
+    Form1 &form1_;
+    bool restored_ = false;
+};
+
+}  // namespace morvane

@@ -1,0 +1,178 @@
+// The reading catalogue as data: every reading has its number of blocks and
+// its length, and every block keeps the rules the print layout relies on.
+// A failure names the reading and the block.
+#include "readings.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+using namespace morvane;
+
+namespace {
+
+struct Expected
+{
+    const char *name;
+    Reading reading;
+    int blocks;
+    int characters;
+    int indent;
+};
+
+QList<Expected> catalogue()
+{
+    QList<Expected> all;
+    const int day[][2] = {{5, 768}, {6, 934}, {7, 973}, {7, 1054}, {6, 944}, {5, 774}, {5, 647}};
+    const char *dayNames[] = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
+    for (int k = 0; k < 7; ++k)
+        all.append({dayNames[k], DayProphesy(k), day[k][0], day[k][1], 8});
+    const int sign[][2] = {{4, 592}, {4, 579}, {4, 604}, {5, 752}, {5, 705}, {5, 758},
+                           {5, 754}, {4, 556}, {4, 517}, {6, 919}, {4, 518}, {4, 591}};
+    const char *signNames[] = {"Capricorn", "Aquarius", "Pisces", "Aries", "Taurus", "Gemini",
+                               "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius"};
+    for (int k = 1; k <= 12; ++k)
+        all.append({signNames[k - 1], ZodiacProphesy(k), sign[k - 1][0], sign[k - 1][1], 8});
+    const int animal[][2] = {{4, 518}, {4, 510}, {6, 817}, {4, 604}, {4, 503}, {3, 425},
+                             {3, 469}, {3, 470}, {3, 473}, {4, 538}, {4, 600}, {3, 454}};
+    const char *animalNames[] = {"Snake", "Horse", "Goat", "Monkey", "Rooster", "Dog",
+                                 "Pig", "Rat", "Ox", "Tiger", "Rabbit", "Dragon"};
+    for (int k = 0; k < 12; ++k)
+        all.append({animalNames[k], AniProphesy(k), animal[k][0], animal[k][1], 8});
+    const int yearly[][2] = {{4, 525}, {3, 402}, {3, 456}, {3, 462}, {3, 337}, {3, 426}, {3, 427}, {4, 537}};
+    const char *yearlyNames[] = {"year 0", "year 1", "year 2", "year 3", "year 4", "year 5", "year 6", "year 7"};
+    for (int k = 0; k < 8; ++k)
+        all.append({yearlyNames[k], YearlyProphesy(k), yearly[k][0], yearly[k][1], k <= 5 ? 7 : 8});
+    return all;
+}
+
+QString q(std::u16string_view s)
+{
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool isThaiLetterOrMark(QChar c)
+{
+    return (c >= u'\u0E01' && c <= u'\u0E3A') || (c >= u'\u0E40' && c <= u'\u0E4E');
+}
+
+QByteArray where(const Expected &e, qsizetype block)
+{
+    return QByteArray(e.name) + " block " + QByteArray::number(block);
+}
+
+}  // namespace
+
+class TestCatalogue : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void readingsHaveTheirSizes()
+    {
+        int blocks = 0;
+        const QList<Expected> all = catalogue();
+        QCOMPARE(all.size(), 39);
+        for (const Expected &e : all) {
+            QVERIFY2(static_cast<int>(e.reading.size()) == e.blocks, e.name);
+            int total = 0;
+            for (Block b : e.reading)
+                total += static_cast<int>(b.size());
+            QVERIFY2(total == e.characters,
+                     QByteArray(e.name) + ": " + QByteArray::number(total) + " characters");
+            blocks += e.blocks;
+        }
+        QCOMPARE(blocks, 166);
+    }
+
+    void blocksKeepThePrintRules()
+    {
+        int hyphens = 0;
+        for (const Expected &e : catalogue()) {
+            for (std::size_t i = 0; i < e.reading.size(); ++i) {
+                const QString b = q(e.reading[i]);
+                const bool last = i + 1 == e.reading.size();
+                const QByteArray at = where(e, static_cast<qsizetype>(i));
+                if (last)
+                    QVERIFY2(b.size() >= 13 && b.size() <= 154, at + " length");
+                else
+                    QVERIFY2(b.size() >= 140 && b.size() <= 171, at + " length");
+                const qsizetype lead = b.size() - QString(b).remove(QRegularExpression(QStringLiteral("^ +"))).size();
+                QVERIFY2(lead == (i == 0 ? e.indent : 0), at + " leading spaces");
+                QVERIFY2(!b.endsWith(u' '), at + " trailing space");
+                QVERIFY2(!b.trimmed().contains(QStringLiteral("  ")), at + " double space");
+                for (qsizetype c = 0; c < b.size(); ++c) {
+                    const QChar ch = b[c];
+                    const bool allowed = isThaiLetterOrMark(ch) || ch == u' ' || (ch >= u'0' && ch <= u'9')
+                        || (ch == u'-' && c == b.size() - 1);
+                    QVERIFY2(allowed, at + " character " + QByteArray::number(c));
+                }
+                if (b.endsWith(u'-')) {
+                    ++hyphens;
+                    QVERIFY2(!last, at + " ends the reading with a hyphen");
+                    const QChar next = e.reading[i + 1].front();
+                    QVERIFY2(isThaiLetterOrMark(next), at + " is not carried on by the next block");
+                    QVERIFY2(isThaiLetterOrMark(b[b.size() - 2]), at + " hyphen does not follow Thai");
+                }
+            }
+        }
+        QCOMPARE(hyphens, 14);
+    }
+
+    void noSentenceIsUsedTwice()
+    {
+        // Clauses are separated by spaces in Thai; a long clause met in two
+        // readings is text copied, not written.
+        QHash<QString, QByteArray> seen;
+        for (const Expected &e : catalogue()) {
+            QString text;
+            for (std::size_t i = 0; i < e.reading.size(); ++i) {
+                QString b = q(e.reading[i]);
+                if (b.endsWith(u'-'))
+                    b.chop(1);
+                else
+                    b += u' ';
+                text += b;
+            }
+            QSet<QString> mine;
+            for (const QString &clause : text.split(u' ', Qt::SkipEmptyParts)) {
+                if (clause.size() < 20 || mine.contains(clause))
+                    continue;
+                mine.insert(clause);
+                QVERIFY2(!seen.contains(clause), QByteArray(e.name) + " repeats " + seen.value(clause) + ": "
+                                                     + clause.toUtf8());
+                seen.insert(clause, e.name);
+            }
+        }
+    }
+
+    void closingAdvice()
+    {
+        const QString advice = q(kClosingAdvice);
+        QCOMPARE(advice.size(), 177);
+        QVERIFY(advice.startsWith(QString(7, u' ')));
+        QVERIFY(advice[7] != u' ');
+        QVERIFY(advice.endsWith(u'.'));
+        QCOMPARE(advice.count(u'.'), 1);
+        for (QChar c : advice)
+            QVERIFY(isThaiLetterOrMark(c) || c == u' ' || c == u'.');
+    }
+
+    void keysWithoutAnEntryGiveNothing()
+    {
+        for (int k : {INT_MIN, -1, 7, 8, 12, 13, INT_MAX}) {
+            QVERIFY(DayProphesy(k).empty() || (k >= 0 && k < 7));
+            QVERIFY(AniProphesy(k).empty() || (k >= 0 && k < 12));
+            QVERIFY(YearlyProphesy(k).empty() || (k >= 0 && k < 8));
+        }
+        QVERIFY(ZodiacProphesy(0).empty());
+        QVERIFY(ZodiacProphesy(13).empty());
+        QVERIFY(ZodiacProphesy(INT_MIN).empty());
+        QVERIFY(ZodiacProphesy(INT_MAX).empty());
+        QVERIFY(!ZodiacProphesy(12).empty());
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCatalogue)
+#include "tst_catalogue.moc"

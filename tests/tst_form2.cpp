@@ -1,0 +1,337 @@
+// The result window: the reading assembled from Form1's lists, the torn
+// outline, dragging, the command colours and every way of closing.
+#include "calendar.h"
+#include "clock.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "outline.h"
+#include "headless.h"
+#include "setup.h"
+#include "writeprophesy.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace morvane;
+
+namespace {
+
+QString q(const std::u16string &s)
+{
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+Form2 *resultWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
+            return f;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QColor textColour(const QWidget *w)
+{
+    return w->palette().color(QPalette::WindowText);
+}
+
+// A mouse event delivered to a control the way a captured pointer's are:
+// to the control, at a position relative to it, wherever the pointer is.
+void send(QWidget *control, QEvent::Type type, QPoint globalPos, Qt::MouseButton button, Qt::MouseButtons held)
+{
+    const QPointF local = globalPos - control->mapToGlobal(QPoint(0, 0));
+    QMouseEvent event(type, local, QPointF(globalPos), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(control, &event);
+}
+
+}  // namespace
+
+class TestForm2 : public QObject
+{
+    Q_OBJECT
+
+    FixedClock clock_{QDateTime(QDate(2026, 12, 7), QTime(9, 0))};
+    std::optional<ScopedClock> scoped_;
+    std::unique_ptr<Form1> form1_;
+
+    void choose(int day, const QString &month, int year)
+    {
+        selectText(form1_->CobYear, QString::number(year));
+        selectText(form1_->CobMonth, month);
+        selectText(form1_->CobDay, QString::number(day));
+    }
+
+    Form2 *predict()
+    {
+        QTest::mouseClick(form1_->CmdPredict, Qt::LeftButton);
+        Form2 *f = resultWindow();
+        return f;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::quietOffscreenWarnings();
+        setUpApplication(*qApp);
+        scoped_.emplace(clock_);
+    }
+
+    void init()
+    {
+        clock_.set(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
+        form1_ = std::make_unique<Form1>();
+        wireWindows(*form1_);
+        form1_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1_.get()));
+    }
+
+    void cleanup()
+    {
+        if (Form2 *f = resultWindow())
+            f->close();
+        settle();
+        form1_.reset();
+    }
+
+    void defaultPrediction()
+    {
+        Form2 *f = predict();
+        QVERIFY(f);
+        QVERIFY(!form1_->isVisible());
+        QCOMPARE(f->DisplayName->text(), QStringLiteral(u"ไม่ระบุชื่อ"));
+        QCOMPARE(f->DisplayBirthday->text(), QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"));
+        // Tuesday (2), Libra (10), Goat (2), age 47: position (2 + 47) mod 8 = 1.
+        const ProphesyTexts t = WriteProphesy(2, 10, 2, 1);
+        QCOMPARE(f->TxtDisplayProphesy->text(), q(t.display));
+        QVERIFY(Form3::loaded());
+        QVERIFY(!Form3::instance().isVisible());
+        QCOMPARE(Form3::instance().PrintPro->text(), q(t.printPro));
+        QCOMPARE(Form3::instance().PrintEveryYNow->text(), q(t.printNow));
+        QCOMPARE(Form3::instance().PrintEveryYNext->text(), q(t.printNext));
+        // The box shows each CR LF as one break: one block a line, no blank doubles.
+        QCOMPARE(f->TxtDisplayProphesy->document()->blockCount(), 14);
+    }
+
+    void yearPosition_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<int>("year");
+        QTest::addColumn<int>("position");
+        const QString oct = QStringLiteral(u"ตุลาคม");
+        const QString feb = QStringLiteral(u"กุมภาพันธ์");
+        QTest::newRow("birthday today") << QDate(2026, 10, 9) << 9 << oct << 2522 << 1;
+        QTest::newRow("the day before") << QDate(2026, 10, 8) << 9 << oct << 2522 << 0;
+        // Born Tuesday 29 February 2543: the birthday has passed from 1 March.
+        QTest::newRow("28 February") << QDate(2026, 2, 28) << 29 << feb << 2543 << (2 + 25) % 8;
+        QTest::newRow("1 March") << QDate(2026, 3, 1) << 29 << feb << 2543 << (2 + 26) % 8;
+        // Born Wednesday 31 December 2568, the youngest year offered: age 0.
+        QTest::newRow("youngest") << QDate(2026, 12, 7) << 31 << QStringLiteral(u"ธันวาคม") << 2568 << 3;
+    }
+
+    void yearPosition()
+    {
+        QFETCH(QDate, today);
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QFETCH(int, year);
+        QFETCH(int, position);
+        clock_.set(QDateTime(today, QTime(12, 0)));
+        choose(day, month, year);
+        QVERIFY(predict());
+        const ProphesyTexts t = WriteProphesy(0, 1, 0, position);
+        QCOMPARE(Form3::instance().PrintEveryYNow->text(), q(t.printNow));
+        QCOMPARE(Form3::instance().PrintEveryYNext->text(), q(t.printNext));
+    }
+
+    void signsAndAnimalsInTheBirthLine()
+    {
+        choose(12, QStringLiteral(u"เมษายน"), 2520);
+        QVERIFY(predict()->DisplayBirthday->text().endsWith(QStringLiteral(u"ราศีเมษ ปีมะโรง")));
+        resultWindow()->Lbl_Close_Click();
+        settle();
+        choose(13, QStringLiteral(u"เมษายน"), 2520);
+        QVERIFY(predict()->DisplayBirthday->text().endsWith(QStringLiteral(u"ราศีเมษ ปีมะเส็ง")));
+        resultWindow()->Lbl_Close_Click();
+        settle();
+        choose(20, QStringLiteral(u"มีนาคม"), 2530);
+        QCOMPARE(predict()->DisplayBirthday->text(), QStringLiteral(u"เกิดวันศุกร์ ที่ 20 มีนาคม พ.ศ. 2530  ราศีมีน ปีขาล"));
+        resultWindow()->Lbl_Close_Click();
+        settle();
+        choose(21, QStringLiteral(u"มีนาคม"), 2530);
+        QCOMPARE(predict()->DisplayBirthday->text(), QStringLiteral(u"เกิดวันเสาร์ ที่ 21 มีนาคม พ.ศ. 2530  ราศีเมษ ปีขาล"));
+    }
+
+    void namesAreShownAsTyped_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("spaces") << QStringLiteral("   ");
+        QTest::newRow("markup") << QStringLiteral("<b>สมชาย</b> &amp; <img src=x>");
+        QTest::newRow("emoji") << QStringLiteral(u"มะลิ 🌸💕");
+        QTest::newRow("30000 characters") << QString(30000, u'ก');
+    }
+
+    void namesAreShownAsTyped()
+    {
+        QFETCH(QString, name);
+        form1_->TxtName->setText(name);
+        Form2 *f = predict();
+        QVERIFY(f);
+        QCOMPARE(f->DisplayName->text(), name);
+        QCOMPARE(f->DisplayName->textFormat(), Qt::PlainText);
+        QVERIFY(!f->grab().isNull());  // paints without trouble, however long
+    }
+
+    void outline()
+    {
+        const QRegion r = windowOutline();
+        QCOMPARE(static_cast<int>(kOutlineShapes.size()), 60);
+        QVERIFY(!r.contains(QPoint(0, 0)));
+        for (int x = 0; x < 569; ++x)
+            QVERIFY(!r.contains(QPoint(x, 0)));
+        for (int y = 0; y < 475; ++y)
+            QVERIFY(!r.contains(QPoint(0, y)));
+        const QRegion corner(QRect(-6, -20, 139, 33), QRegion::Ellipse);
+        QVERIFY(r.intersected(corner).isEmpty());
+        QVERIFY(r.contains(QPoint(284, 237)));
+        // The controls lie wholly on the sheet.
+        Form2 *f = predict();
+        for (QWidget *w : {static_cast<QWidget *>(f->DisplayName), static_cast<QWidget *>(f->DisplayBirthday),
+                           static_cast<QWidget *>(f->TxtDisplayProphesy), static_cast<QWidget *>(f->Lbl_Print),
+                           static_cast<QWidget *>(f->Lbl_Close)})
+            QVERIFY2(QRegion(w->geometry()).subtracted(r).isEmpty(), qPrintable(w->objectName()));
+        QCOMPARE(f->mask(), r);
+        QCOMPARE(f->size(), QSize(569, 475));
+        QVERIFY(f->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void dragging()
+    {
+        Form2 *f = predict();
+        const QPoint start = f->pos();
+        const QPoint press = f->Image1->mapToGlobal(QPoint(200, 300));
+        send(f->Image1, QEvent::MouseButtonPress, press, Qt::LeftButton, Qt::LeftButton);
+        QVERIFY(f->Dragging);
+        QCOMPARE(f->Image1->cursor().shape(), Qt::BitmapCursor);
+        // 300 twips right and 150 down: 20 and 10 pixels.
+        send(f->Image1, QEvent::MouseMove, press + QPoint(20, 10), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(f->pos(), start + QPoint(20, 10));
+        send(f->Image1, QEvent::MouseButtonRelease, press + QPoint(20, 10), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!f->Dragging);
+        QCOMPARE(f->Image1->cursor().shape(), Qt::ArrowCursor);
+        send(f->Image1, QEvent::MouseMove, press + QPoint(80, 80), Qt::NoButton, Qt::NoButton);
+        QCOMPARE(f->pos(), start + QPoint(20, 10));
+
+        // The right button shows the grab hand but drags nothing.
+        const QPoint at = f->DisplayName->mapToGlobal(QPoint(10, 10));
+        send(f->DisplayName, QEvent::MouseButtonPress, at, Qt::RightButton, Qt::RightButton);
+        QCOMPARE(f->DisplayName->cursor().shape(), Qt::BitmapCursor);
+        QVERIFY(!f->Dragging);
+        send(f->DisplayName, QEvent::MouseMove, at + QPoint(30, 30), Qt::NoButton, Qt::RightButton);
+        QCOMPARE(f->pos(), start + QPoint(20, 10));
+        send(f->DisplayName, QEvent::MouseButtonRelease, at + QPoint(30, 30), Qt::RightButton, Qt::NoButton);
+        QCOMPARE(f->DisplayName->cursor().shape(), Qt::ArrowCursor);
+
+        // A drag on the birth line goes on while the pointer is off the label.
+        const QPoint b = f->DisplayBirthday->mapToGlobal(QPoint(5, 5));
+        const QPoint before = f->pos();
+        send(f->DisplayBirthday, QEvent::MouseButtonPress, b, Qt::LeftButton, Qt::LeftButton);
+        send(f->DisplayBirthday, QEvent::MouseMove, b + QPoint(0, 60), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(f->pos(), before + QPoint(0, 60));
+        send(f->DisplayBirthday, QEvent::MouseMove, b + QPoint(-40, 70), Qt::NoButton, Qt::LeftButton);
+        QCOMPARE(f->pos(), before + QPoint(-40, 70));
+        send(f->DisplayBirthday, QEvent::MouseButtonRelease, b + QPoint(-40, 70), Qt::LeftButton, Qt::NoButton);
+        QVERIFY(!f->Dragging);
+
+        // A press on the reading box starts nothing.
+        QTest::mousePress(f->TxtDisplayProphesy->viewport(), Qt::LeftButton);
+        QVERIFY(!f->Dragging);
+        QTest::mouseRelease(f->TxtDisplayProphesy->viewport(), Qt::LeftButton);
+    }
+
+    void hoverColours()
+    {
+        Form2 *f = predict();
+        const QColor red(255, 0, 0), green(0, 255, 0);
+        QCOMPARE(textColour(f->Lbl_Print), red);
+        QCOMPARE(textColour(f->Lbl_Close), red);
+        QTest::mouseMove(f->Lbl_Print);
+        QCOMPARE(textColour(f->Lbl_Print), green);
+        QCOMPARE(textColour(f->Lbl_Close), red);
+        QTest::mouseMove(f->DisplayName);  // heading lines change nothing
+        QCOMPARE(textColour(f->Lbl_Print), green);
+        QTest::mouseMove(f->Image1, QPoint(250, 420));
+        QCOMPARE(textColour(f->Lbl_Print), red);
+        QTest::mouseMove(f->Lbl_Close);
+        QCOMPARE(textColour(f->Lbl_Close), green);
+        QTest::mouseMove(f->TxtDisplayProphesy->viewport());
+        QCOMPARE(textColour(f->Lbl_Close), red);
+        QCOMPARE(f->Lbl_Close->cursor().hotSpot(), QPoint(3, 0));
+        QCOMPARE(f->Lbl_Print->toolTip(), QStringLiteral("Print"));
+        QCOMPARE(f->DisplayName->toolTip(), QStringLiteral("Your name"));
+    }
+
+    void closingRestoresForm1_data()
+    {
+        QTest::addColumn<int>("route");
+        QTest::newRow("ปิด") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("window manager") << 2;
+    }
+
+    void closingRestoresForm1()
+    {
+        QFETCH(int, route);
+        form1_->TxtName->setText(QStringLiteral(u"สมหญิง"));
+        choose(15, QStringLiteral(u"มิถุนายน"), 2535);
+        Form2 *f = predict();
+        QVERIFY(f);
+        QVERIFY(QTest::qWaitForWindowExposed(f));
+        QVERIFY(!form1_->CmdPredict->isEnabled());
+        QCOMPARE(form1_->cursor().shape(), Qt::WaitCursor);
+        if (route == 0)
+            QTest::mouseClick(f->Lbl_Close, Qt::LeftButton);
+        else if (route == 1)
+            QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_Escape);
+        else
+            f->close();
+        settle();
+        QVERIFY(!resultWindow());
+        QVERIFY(!Form3::loaded());
+        QVERIFY(form1_->isVisible());
+        QVERIFY(form1_->TxtName->text().isEmpty());
+        QVERIFY(form1_->CmdPredict->isEnabled());
+        QCOMPARE(form1_->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(form1_->CobDay->currentText(), QStringLiteral("15"));
+        QCOMPARE(form1_->CobMonth->currentText(), QStringLiteral(u"มิถุนายน"));
+        QCOMPARE(form1_->CobYear->currentText(), QStringLiteral("2535"));
+    }
+
+    void hundredRoundsLeaveNothingBehind()
+    {
+        settle();
+        const qsizetype windows = QApplication::topLevelWidgets().size();
+        for (int i = 0; i < 100; ++i) {
+            Form2 *f = predict();
+            QVERIFY(f);
+            f->Lbl_Close_Click();
+            settle();
+        }
+        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QVERIFY(!Form3::loaded());
+        QVERIFY(form1_->isVisible());
+    }
+};
+
+QTEST_MAIN(TestForm2)
+#include "tst_form2.moc"

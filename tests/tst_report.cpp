@@ -1,0 +1,437 @@
+// The printed report: the exact lines through a recording printer, a real
+// PDF through Qt's PDF engine, and what the user sees when there is no
+// printer or the printer fails.
+#include "clock.h"
+#include "fonts.h"
+#include "form1.h"
+#include "form2.h"
+#include "form3.h"
+#include "headless.h"
+#include "printer.h"
+#include "report.h"
+#include "setup.h"
+#include "writeprophesy.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTemporaryDir>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace morvane;
+
+namespace {
+
+struct Printed
+{
+    qreal size;
+    float x;
+    QString text;
+    QString font;
+};
+
+// Records what the report asks of a printer. Widths are measured like the
+// screen's fonts, 15 twips to a pixel.
+class RecordingPrinter : public PrintDevice
+{
+public:
+    bool beginResult = true;
+    bool endResult = true;
+    QList<Printed> lines;
+    QList<Printed> *sink = nullptr;  // a copy of every line, kept by the test
+    int documents = 0;
+
+    bool begin() override
+    {
+        ++documents;
+        return beginResult;
+    }
+    void setFontName(const QString &name) override { font_ = name; }
+    void setFontSize(qreal points) override { size_ = points; }
+    void setCurrentX(float twips) override { x_ = twips; }
+    float textWidth(const QString &text) override
+    {
+        return static_cast<float>(QFontMetricsF(resolveFont(font_, size_)).horizontalAdvance(text) * 15);
+    }
+    void print(const QString &text) override
+    {
+        lines.append({size_, x_, text, font_});
+        if (sink)
+            sink->append(lines.last());
+        x_ = 0;
+    }
+    bool endDoc() override { return endResult; }
+    QString errorText() const override { return QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง"); }
+
+private:
+    QString font_;
+    qreal size_ = 0;
+    float x_ = 0;
+};
+
+QString q(const std::u16string &s)
+{
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+Form2 *resultWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
+            return f;
+    return nullptr;
+}
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+QString run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Text as pdftotext gives it back, for comparing: no spaces or line breaks,
+// and no Thai vowel or tone marks above and below the line, which the PDF
+// keeps as positioned glyph variants that text extraction drops or maps to
+// the private-use area (ำ comes back as its two halves, so it becomes า).
+QString squeezed(QString s)
+{
+    s.replace(QChar(0x0E33), QChar(0x0E32));
+    s.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}\\x{F700}-\\x{F8FF}]")));
+    return s;
+}
+
+ReportInput sample(const QString &name = QStringLiteral(u"มาลัย ใจดี"))
+{
+    const ProphesyTexts t = WriteProphesy(0, 1, 0, 0);
+    return {name,
+            QStringLiteral(u"เกิดวันอาทิตย์ ที่ 7 มกราคม พ.ศ. 2522  ราศีมังกร ปีมะเมีย"),
+            q(t.printPro),
+            q(t.printNow),
+            q(t.printNext),
+            kBrowallia,
+            QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41))};
+}
+
+}  // namespace
+
+class TestReport : public QObject
+{
+    Q_OBJECT
+
+    FixedClock clock_{QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41))};
+    std::optional<ScopedClock> scoped_;
+    std::unique_ptr<Form1> form1_;
+    QList<Printed> recorded_;  // what the window's print command printed
+    enum { Recording, Missing, Refusing, Failing } printer_ = Recording;
+    QTemporaryDir dir_;
+
+    Form2 *predict()
+    {
+        QTest::mouseClick(form1_->CmdPredict, Qt::LeftButton);
+        return resultWindow();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        test::quietOffscreenWarnings();
+        setUpApplication(*qApp);
+        scoped_.emplace(clock_);
+        QVERIFY(dir_.isValid());
+        // MORVANE_KEEP_PDF=1 keeps the PDFs written here, to look at them.
+        if (qEnvironmentVariableIsSet("MORVANE_KEEP_PDF")) {
+            dir_.setAutoRemove(false);
+            qInfo("PDFs in %s", qPrintable(dir_.path()));
+        }
+        // No test may reach the machine's own printer.
+        defaultPrinter() = [this]() -> std::unique_ptr<PrintDevice> {
+            if (printer_ == Missing)
+                return nullptr;
+            auto device = std::make_unique<RecordingPrinter>();
+            device->beginResult = printer_ != Refusing;
+            device->endResult = printer_ != Failing;
+            device->sink = &recorded_;
+            return device;
+        };
+    }
+
+    void init()
+    {
+        printer_ = Recording;
+        recorded_.clear();
+        clock_.set(QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41)));
+        form1_ = std::make_unique<Form1>();
+        wireWindows(*form1_);
+        form1_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form1_.get()));
+    }
+
+    void cleanup()
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<QDialog *>(w))
+                w->close();
+        if (Form2 *f = resultWindow())
+            f->close();
+        settle();
+        form1_.reset();
+    }
+
+    void stamp()
+    {
+        QCOMPARE(stampDate(QDate(2026, 1, 3)), QStringLiteral(u"วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569"));
+        QCOMPARE(stampTime(QTime(9, 5, 41)), QStringLiteral(u"เวลา 09:05 น."));
+        QCOMPARE(stampTime(QTime(23, 59, 59)), QStringLiteral(u"เวลา 23:59 น."));
+        QCOMPARE(stampDate(QDate(2026, 12, 8)), QStringLiteral(u"วันอังคาร ที่ 8 ธันวาคม พ.ศ. 2569"));
+        QCOMPARE(kNoteLine1.size(), 164);
+        QVERIFY(kNoteLine1.startsWith(QString(13, u' ')) && kNoteLine1[13] != u' ');
+        QCOMPARE(kNoteLine2.size(), 84);
+        QVERIFY(kNoteLine2.startsWith(QString(4, u' ')) && kNoteLine2[4] != u' ');
+        QVERIFY(kNoteLine2.endsWith(u'.'));
+    }
+
+    void theLinesInOrder()
+    {
+        RecordingPrinter p;
+        const ReportInput in = sample();
+        QVERIFY(printReport(p, in));
+        QCOMPARE(p.lines.size(), 23);
+        const qreal sizes[] = {22, 22, 13, 16, 16, 13, 16, 12, 16, 12, 16, 12, 12, 12, 16, 12, 12, 12, 10, 10, 10, 10, 13};
+        for (int i = 0; i < 23; ++i) {
+            QCOMPARE(p.lines[i].size, sizes[i]);
+            QCOMPARE(p.lines[i].font, kBrowallia);
+        }
+        const QStringList texts = {
+            QString(), in.name, QString(),
+            QStringLiteral(u"วันและเวลาการทำนาย :  วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569  เวลา 09:05 น."),
+            QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday, QString(), QStringLiteral(u"คำทำนาย"), in.printPro,
+            QStringLiteral(u"ความรักในปีนี้"), in.printNow, QStringLiteral(u"ความรักในปีหน้า"), in.printNext, QString(),
+            QString(30, u'+'), QStringLiteral(u"หมายเหตุ"), kNoteLine1, kNoteLine2, QString(),
+            QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  1.0")};
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE(p.lines[i].text, texts[i]);
+        // Centred lines: (8535 - width) / k, the width taken at the line's size.
+        const QMap<int, float> divisors = {{1, 1.4f}, {13, 1.3f}, {14, 1.42f}, {18, 1.33f},
+                                           {19, 1.4f}, {20, 1.4f}, {21, 1.3f}, {22, 1.4f}};
+        RecordingPrinter measure;
+        measure.setFontName(kBrowallia);
+        for (int i = 0; i < 23; ++i) {
+            if (!divisors.contains(i)) {
+                QCOMPARE(p.lines[i].x, 0.0f);
+                continue;
+            }
+            measure.setFontSize(p.lines[i].size);
+            const float expected = (8535 - measure.textWidth(p.lines[i].text)) / divisors[i];
+            QVERIFY(expected > 0);
+            QCOMPARE(p.lines[i].x, expected);
+        }
+        // Keys (0, 1, 0, 0): 13, 4 and 3 reading lines.
+        QCOMPARE(p.lines[7].text.split(u'\r').size(), 13);
+        QCOMPARE(p.lines[9].text.split(u'\r').size(), 4);
+        QCOMPARE(p.lines[11].text.split(u'\r').size(), 3);
+        // The credits name the team, nobody invented.
+        for (int i = 19; i < 23; ++i)
+            QVERIFY(!p.lines[i].text.trimmed().isEmpty());
+    }
+
+    void aNameWiderThanTheWindowStartsAtTheEdge()
+    {
+        RecordingPrinter p;
+        QVERIFY(printReport(p, sample(QString(3000, u'ก'))));
+        QCOMPARE(p.lines[1].x, 0.0f);
+        QCOMPARE(p.lines[1].text.size(), 3000);
+    }
+
+    void printingThroughTheWindow()
+    {
+        form1_->TxtName->clear();
+        Form2 *f = predict();
+        QVERIFY(f);
+        clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));  // the click is what counts
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        QCOMPARE(recorded_.size(), 23);
+        settle();
+        QVERIFY(!resultWindow());
+        QVERIFY(form1_->isVisible());
+        QVERIFY(form1_->TxtName->text().isEmpty());
+        QVERIFY(form1_->CmdPredict->isEnabled());
+        QVERIFY(!Form3::loaded());
+    }
+
+    void whatThePrintCommandSends()
+    {
+        // A prediction without a birth month: the sign reading is missing.
+        {
+            const QSignalBlocker quiet(form1_->CobMonth);
+            form1_->CobMonth->setCurrentIndex(-1);
+        }
+        form1_->TxtName->clear();
+        Form2 *f = predict();
+        QVERIFY(f);
+        clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        settle();
+        const QList<Printed> lines = recorded_;
+        QCOMPARE(lines.size(), 23);
+        QCOMPARE(lines[1].text, QStringLiteral(u"ไม่ระบุชื่อ"));
+        QVERIFY(lines[3].text.endsWith(QStringLiteral(u"วันอาทิตย์ ที่ 4 มกราคม พ.ศ. 2569  เวลา 21:07 น.")));
+        QVERIFY(lines[7].text.split(u'\r').contains(QStringLiteral("     ")));
+    }
+
+    void noPrinterOffersAPdf()
+    {
+        printer_ = Missing;
+        Form2 *f = predict();
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        auto *box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"));
+        QVERIFY(box);
+        QVERIFY(box->isVisible());
+        QVERIFY(!f->Lbl_Print->isEnabled());
+        QCOMPARE(resultWindow(), f);
+
+        // Cancel: the reading stays and "พิมพ์" works again.
+        box->buttons().last()->click();
+        settle();
+        QVERIFY(f->Lbl_Print->isEnabled());
+        QCOMPARE(resultWindow(), f);
+
+        // Save: a file dialog, then the PDF, then the window closes.
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"));
+        QVERIFY(box);
+        box->buttons().first()->click();
+        auto *dialog = f->findChild<QFileDialog *>(QStringLiteral("SavePdf"));
+        QVERIFY(dialog);
+        const QString path = dir_.filePath(QStringLiteral(u"คำทำนาย.pdf"));
+        emit dialog->fileSelected(path);
+        settle();
+        QVERIFY(QFile::exists(path));
+        QVERIFY(QFileInfo(path).size() > 1000);
+        QVERIFY(!resultWindow());
+        QVERIFY(form1_->isVisible());
+    }
+
+    void aFailingPrinterKeepsTheReading_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("cannot begin") << int(Refusing);
+        QTest::newRow("job not taken") << int(Failing);
+    }
+
+    void aFailingPrinterKeepsTheReading()
+    {
+        QFETCH(int, how);
+        printer_ = static_cast<decltype(printer_)>(how);
+        Form2 *f = predict();
+        const QString reading = f->TxtDisplayProphesy->text();
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintFailed"));
+        QVERIFY(box);
+        QVERIFY(box->informativeText().contains(QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง")));
+        QCOMPARE(resultWindow(), f);
+        QCOMPARE(f->TxtDisplayProphesy->text(), reading);
+        QVERIFY(Form3::loaded());
+        QVERIFY(f->Lbl_Print->isEnabled());
+        box->close();
+    }
+
+    void aSavedFileThatCannotBeWritten()
+    {
+        auto pdf = pdfFile(QStringLiteral("/nonexistent-folder/x/report.pdf"));
+        QVERIFY(!printReport(*pdf, sample()));
+        QVERIFY(pdf->errorText().contains(QStringLiteral("/nonexistent-folder/x/report.pdf")));
+    }
+
+    void aRealPdf()
+    {
+        const QString path = dir_.filePath(QStringLiteral("report.pdf"));
+        const ReportInput in = sample();
+        {
+            auto pdf = pdfFile(path);
+            QVERIFY(printReport(*pdf, in));
+        }
+        // -raw keeps the order the lines were drawn in, whatever their layout.
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                                              QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+        QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) failed or is missing");
+        const QString all = squeezed(text);
+        // Everything whole and in order: name, stamp, headings, every reading line.
+        QStringList expected = {in.name, QStringLiteral(u"วันและเวลาการทำนาย"),
+                                QStringLiteral(u"วันเสาร์ที่3มกราคมพ.ศ.2569เวลา09:05น."), in.birthday,
+                                QStringLiteral(u"คำทำนาย")};
+        expected += in.printPro.split(u'\r');
+        expected += QStringLiteral(u"ความรักในปีนี้");
+        expected += in.printNow.split(u'\r');
+        expected += QStringLiteral(u"ความรักในปีหน้า");
+        expected += in.printNext.split(u'\r');
+        expected += {QString(30, u'+'), QStringLiteral(u"หมายเหตุ"), kNoteLine1, kNoteLine2,
+                     QStringLiteral("Morvane")};
+        qsizetype from = 0;
+        for (const QString &piece : std::as_const(expected)) {
+            const qsizetype at = all.indexOf(squeezed(piece), from);
+            QVERIFY2(at >= 0, qPrintable(piece));
+            from = at + squeezed(piece).size();
+        }
+        const QString fonts = run(QStringLiteral("pdffonts"), {path});
+        QVERIFY(fonts.contains(resolveFamily(kBrowallia).family));
+        QVERIFY(fonts.contains(QStringLiteral(" yes ")));  // embedded
+    }
+
+    void longLinesBreakAtThaiWordsAndFlowOntoNewPages()
+    {
+        const QString path = dir_.filePath(QStringLiteral("long.pdf"));
+        const QString phrase = QStringLiteral(u"ความรักของคุณ");  // ความ|รัก|ของ|คุณ
+        {
+            QPdfWriter writer(path);
+            PainterPrintDevice device(writer);
+            QVERIFY(device.begin());
+            device.setFontName(kBrowallia);
+            device.setFontSize(16);
+            device.setCurrentX(3000);
+            device.print(phrase.repeated(40));
+            for (int i = 0; i < 120; ++i)
+                device.print(QStringLiteral("line %1").arg(i));
+            QVERIFY(device.endDoc());
+            QVERIFY(device.pages() > 1);
+        }
+        const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                                              QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+        const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
+        // The long run comes out whole, over several lines, each cut where a
+        // word ends.
+        QString joined;
+        int pieces = 0;
+        for (const QString &l : lines) {
+            if (l.startsWith(QLatin1String("line")) || l.startsWith(u'\f'))
+                break;
+            joined += l;
+            ++pieces;
+            const qsizetype cut = joined.size() % phrase.size();
+            QVERIFY2(cut == 0 || cut == 4 || cut == 7 || cut == 10, qPrintable(l));
+        }
+        QVERIFY(pieces > 1);
+        QCOMPARE(joined, phrase.repeated(40));
+        QVERIFY(text.contains(QStringLiteral("line 119")));
+        const QString info = run(QStringLiteral("pdfinfo"), {path});
+        QVERIFY(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+[2-9]"))));
+    }
+};
+
+QTEST_MAIN(TestReport)
+#include "tst_report.moc"
