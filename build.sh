@@ -2,7 +2,9 @@
 # Sets up a Debian 12 machine for Morvane, builds it, then runs it or its tests.
 #
 #   ./build.sh run    install what is missing, build, open the program
-#   ./build.sh test   install what is missing, build, run every test headless
+#   ./build.sh test   install what is missing, build, run every test headless;
+#                     then again under AddressSanitizer and UBSan, and a
+#                     minute of fuzzing
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -16,7 +18,8 @@ runtime_packages=(
   fonts-thai-tlwg libthai0 libthai-data
 )
 test_packages=(
-  xvfb xauth poppler-utils cups cups-bsd printer-driver-cups-pdf
+  xvfb xauth x11-utils poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
+  dpkg-dev appstream clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -34,14 +37,16 @@ install_missing() {
 }
 
 configure_and_build() {
-  cmake -S "$here" -B "$build" -G Ninja "$@"
-  cmake --build "$build" --parallel "$(nproc)"
+  local dir="$1"
+  shift
+  cmake -S "$here" -B "$dir" -G Ninja "$@"
+  cmake --build "$dir" --parallel "$(nproc)"
 }
 
 case "$what" in
   run)
     install_missing "${runtime_packages[@]}"
-    configure_and_build
+    configure_and_build "$build"
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "No display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
       exit 1
@@ -50,9 +55,23 @@ case "$what" in
     ;;
   test)
     install_missing "${runtime_packages[@]}" "${test_packages[@]}"
-    configure_and_build
-    cd "$build"
-    QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)"
+    export QT_QPA_PLATFORM=offscreen
+    configure_and_build "$build"
+    (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
+
+    # The same tests under the sanitizers; any report fails the run. The
+    # package and spooler tests add nothing there and are left out.
+    configure_and_build "$build-asan" -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON
+    (cd "$build-asan" &&
+      ASAN_OPTIONS=detect_leaks=1 \
+      LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0" \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --output-on-failure --parallel "$(nproc)" -E 'package_install|tst_cups')
+
+    # A minute of libFuzzer over the engine, the assembly and the catalogue.
+    cmake -S "$here/tests/fuzz" -B "$build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++
+    cmake --build "$build-fuzz"
+    "$build-fuzz/fuzz_reading" -max_total_time="${MORVANE_FUZZ_SECONDS:-60}" -print_final_stats=1
     ;;
   *)
     echo "usage: $0 run|test" >&2

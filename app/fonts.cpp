@@ -27,7 +27,7 @@ const QHash<QString, QList<Substitute>> &substitutes()
 {
     static const QHash<QString, QList<Substitute>> table = {
         {kBrowallia.toLower(), {{"Garuda", 0.68}, {"Loma", 0.72}, {"Waree", 0.72}}},
-        {kMsSansSerif.toLower(), {{"Loma", 1.0}, {"Waree", 0.95}, {"Garuda", 0.85}}},
+        {kMsSansSerif.toLower(), {{"Loma", 0.9}, {"Waree", 0.85}, {"Garuda", 0.8}}},
     };
     return table;
 }

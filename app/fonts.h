@@ -8,10 +8,13 @@
 //  - BrowalliaUPC -> TLWG Garuda at 0.68 of the size. This is the TLWG
 //    project's own mapping; fontconfig declares the 0.68 matrix but Qt does
 //    not apply it, so without the scale Thai comes out half as large again.
-//  - MS Sans Serif -> TLWG Loma at full size. Measured at 8.25 pt, Loma sets
-//    a Latin pangram in the same 133 px as Tahoma/MS Sans Serif, and its Thai
-//    line (17.5 px, marks above and below included) fits the 17 px labels
-//    drawn for the original; Garuda needs 20.6 px and Umpush 21.8 px.
+//  - MS Sans Serif -> TLWG Loma at 0.9 of the size. The original is a
+//    bitmap font whose 8 pt Thai cell is 13 px high; Loma at full size needs
+//    17.5 px a line for its marks above and below, so the About window's
+//    five-line labels (81 and 86 px) would not hold their lines. At 0.9 a
+//    line takes 15.9 px, the marks still clear each other, and Latin text
+//    sets within a tenth of Tahoma's width (121 px for a pangram against
+//    133 px). Garuda (20.6 px) and Umpush (21.8 px) are taller still.
 // Any other family that is missing falls back to the first installed Thai
 // family at full size.
 #pragma once

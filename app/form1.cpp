@@ -192,8 +192,10 @@ void Form1::Form_Load()
     {
         // Appending must not select anything; the selection comes next.
         const QSignalBlocker quiet(CobMonth);
+        QStringList months;
         for (int i = 1; i <= 12; ++i)
-            CobMonth->addItem(fromView(MonthName(i)));
+            months.append(fromView(MonthName(i)));
+        CobMonth->addItems(months);
         CobMonth->setCurrentIndex(-1);
     }
     selectText(CobMonth, fromView(MonthName(kDefaultMonth)));
@@ -202,8 +204,11 @@ void Form1::Form_Load()
     const QList<int> years = offeredYears(y);
     {
         const QSignalBlocker quiet(CobYear);
+        QStringList texts;
+        texts.reserve(years.size());
         for (int year : years)
-            CobYear->addItem(QString::number(year));
+            texts.append(QString::number(year));
+        CobYear->addItems(texts);
         CobYear->setCurrentIndex(-1);
     }
     selectText(CobDay, QString::number(kDefaultDay));
@@ -282,8 +287,10 @@ void Form1::ChangeDay(qint16 month)
 
     const QSignalBlocker quiet(CobDay);
     CobDay->clear();
+    QStringList days;
     for (counter_ = 1; counter_ <= n; ++counter_)
-        CobDay->addItem(QString::number(counter_));
+        days.append(QString::number(counter_));
+    CobDay->addItems(days);  // one insertion into the model, not n
     // Appending into an empty list selects its first entry; undo that so a
     // list that had no day keeps none.
     CobDay->setCurrentIndex(-1);

@@ -1,40 +1,56 @@
 #include "pictures.h"
 
+#include <QPixmapCache>
+
 namespace morvane {
+namespace {
+
+// Decoding a PNG costs more than building a window; every window shares
+// the decoded pictures through Qt's pixmap cache.
+QPixmap picture(const QString &path)
+{
+    QPixmap pixmap;
+    if (!QPixmapCache::find(path, &pixmap)) {
+        pixmap.load(path);
+        QPixmapCache::insert(path, pixmap);
+    }
+    return pixmap;
+}
+
+}  // namespace
 
 QPixmap banner()
 {
-    return QPixmap(QStringLiteral(":/assets/banner.png"));
+    return picture(QStringLiteral(":/assets/banner.png"));
 }
 
 QIcon windowIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/assets/icon-128.png"), QSize(128, 128));
-    icon.addFile(QStringLiteral(":/assets/icon-256.png"), QSize(256, 256));
+    for (const char *size : {"32", "128", "256"})
+        icon.addPixmap(picture(QStringLiteral(":/assets/icon-%1.png").arg(QLatin1String(size))));
     return icon;
 }
 
 QCursor pointingHand()
 {
     // The hot spot is the fingertip.
-    return QCursor(QPixmap(QStringLiteral(":/assets/hand.png")), 3, 0);
+    return QCursor(picture(QStringLiteral(":/assets/hand.png")), 3, 0);
 }
 
 QCursor grabHand()
 {
-    return QCursor(QPixmap(QStringLiteral(":/assets/grab.png")));
+    return QCursor(picture(QStringLiteral(":/assets/grab.png")));
 }
 
 QPixmap parchment()
 {
-    return QPixmap(QStringLiteral(":/assets/parchment.bmp"));
+    return picture(QStringLiteral(":/assets/parchment.bmp"));
 }
 
 QPixmap aboutPicture()
 {
-    return QPixmap(QStringLiteral(":/assets/about.png"));
+    return picture(QStringLiteral(":/assets/about.png"));
 }
 
 }  // namespace morvane

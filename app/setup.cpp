@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
+#include "form4.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -13,7 +14,7 @@ void setUpApplication(QApplication &app)
 {
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    QApplication::setDesktopFileName(QStringLiteral("morvane"));
+    QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
     // Fusion draws the buttons' face colours on every desktop.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
@@ -25,6 +26,7 @@ void setUpApplication(QApplication &app)
 void wireWindows(Form1 &form1)
 {
     form1.openResult = [](Form1 &f) { Form2::open(f); };
+    form1.openAbout = [](Form1 &f) { Form4::open(f); };
 }
 
 }  // namespace morvane

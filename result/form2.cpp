@@ -1,5 +1,6 @@
 #include "form2.h"
 
+#include "assembly.h"
 #include "calendar.h"
 #include "clock.h"
 #include "fonts.h"
@@ -28,11 +29,6 @@ namespace {
 const QColor kSheet(255, 255, 192);
 const QColor kRest(255, 0, 0);
 const QColor kHover(0, 255, 0);
-
-QString fromView(std::u16string_view s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString fromStd(const std::u16string &s)
 {
@@ -197,28 +193,21 @@ void Form2::buildWindow()
 
 void Form2::Prophesy()
 {
-    const QString name = form1_.TxtName->text();
-    const int day = form1_.CobDay->currentIndex() + 1;
-    const int month = form1_.CobMonth->currentIndex() + 1;
-    const QString yearText = form1_.CobYear->currentText();
-    const int year = yearText.toInt();
-
+    BirthEntry entry;
+    entry.name = form1_.TxtName->text().toStdU16String();
+    entry.day = form1_.CobDay->currentIndex() + 1;
+    entry.month = form1_.CobMonth->currentIndex() + 1;
+    entry.dayText = form1_.CobDay->currentText().toStdU16String();
+    entry.monthText = form1_.CobMonth->currentText().toStdU16String();
+    entry.yearText = form1_.CobYear->currentText().toStdU16String();
     const QDate today = clock().now().date();
-    const int todayBE = today.year() + kBuddhistEraOffset;  // QDate years stay far below INT_MAX
+    // QDate's years stay far inside int, so adding the era cannot overflow.
+    const AssembledReading r = AssembleReading(entry, today.day(), today.month(), today.year() + kBuddhistEraOffset);
 
-    const int animal = YearAnimal(day, month, year);
-    const int age = AgeOn(day, month, year, today.day(), today.month(), todayBE);
-    const int weekday = DweekNum(day, month, year);
-    const std::optional<int> position = YearPosition(weekday, age);
-    const std::optional<int> sign = Zodiac(month, day);
+    DisplayName->setText(fromStd(r.nameLine));
+    DisplayBirthday->setText(fromStd(r.birthLine));
 
-    DisplayName->setText(name.isEmpty() ? QStringLiteral(u"ไม่ระบุชื่อ") : name);
-    DisplayBirthday->setText(QStringLiteral(u"เกิดวัน") + fromView(DayOfweek(weekday)) + QStringLiteral(u" ที่ ")
-                             + form1_.CobDay->currentText() + u' ' + form1_.CobMonth->currentText()
-                             + QStringLiteral(u" พ.ศ. ") + yearText + QStringLiteral("  ")
-                             + fromView(ZodiacName(sign)) + QStringLiteral(u" ปี") + fromView(YearOfAni(animal)));
-
-    const ProphesyTexts texts = WriteProphesy(weekday, sign, animal, position);
+    const ProphesyTexts texts = WriteProphesy(r.weekday, r.sign, r.animal, r.yearPosition);
     TxtDisplayProphesy->setText(fromStd(texts.display));
     TxtDisplayProphesy->verticalScrollBar()->setValue(0);
     Form3 &layout = Form3::instance();

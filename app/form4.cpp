@@ -1,0 +1,178 @@
+#include "form4.h"
+
+#include "fonts.h"
+#include "form1.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace morvane {
+namespace {
+
+// Lines of the About labels end with LF CR, in that order.
+const QString kLineEnd = QStringLiteral("\n\r");
+
+QString lines(const QStringList &list)
+{
+    QString text;
+    for (const QString &line : list)
+        text += line + kLineEnd;
+    return text;
+}
+
+// What a label shows for such a text: each LF CR is one line break, and the
+// break that ends the last line opens no empty line after it.
+QString shown(QString text)
+{
+    text.replace(kLineEnd, QStringLiteral("\n"));
+    if (text.endsWith(u'\n'))
+        text.chop(1);
+    return text;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::Alignment alignment,
+                  const QColor &text)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    label->setTextFormat(Qt::PlainText);
+    QPalette p = label->palette();
+    p.setColor(QPalette::WindowText, text);
+    label->setPalette(p);
+    return label;
+}
+
+}  // namespace
+
+QString Form4::label2Text()
+{
+    return QStringLiteral(u"พฤษภาคม  2543") + kLineEnd + kLineEnd
+        + lines({QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"), QStringLiteral("The Morvane development team"),
+                 QStringLiteral(u"ผู้เขียนโปรแกรมและคำทำนายทั้งหมด")});
+}
+
+QString Form4::label3Text()
+{
+    return QString(46, u' ') + QStringLiteral(u"คำแนะนำ") + kLineEnd
+        + lines({QStringLiteral(u"       ดวงชะตาของคนเราไม่ได้ดีหรือร้ายเท่ากันทุกด้าน บางคนการงาน"),
+                 QStringLiteral(u"รุ่งเรืองก้าวหน้า แต่เรื่องหัวใจกลับไม่สมหวัง เพราะดวงด้านความรัก"),
+                 QStringLiteral(u"ช่วงนั้นอ่อนแรง ลองตรวจดวงความรักตั้งแต่วันนี้ เพื่อจะได้รู้เท่า-"),
+                 QStringLiteral(u"ทันและเปิดหัวใจรับสิ่งดีๆ ที่กำลังมา")});
+}
+
+QString Form4::label4Text()
+{
+    return QStringLiteral(u"คำทำนายทั้งหมดเขียนขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ โดยคณะผู้พัฒนามอร์เวน");
+}
+
+Form4 *Form4::open(Form1 &form1)
+{
+    auto *about = new Form4(form1);
+    QRect frame = about->frameGeometry();
+    if (const QScreen *s = form1.screen())
+        frame.moveCenter(s->availableGeometry().center());
+    about->move(frame.topLeft());
+    about->show();
+    return about;
+}
+
+Form4::Form4(Form1 &form1)
+    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      form1_(form1)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral(u"เกี่ยวกับโปรแกรม"));
+    setFixedSize(px(6090), px(4155));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 224, 192));
+    setPalette(p);
+    setAutoFillBackground(true);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(twipsRect(240, 120, 855, 1605));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(aboutPicture());
+
+    Label1 = makeLabel(this, "Label1", twipsRect(1260, 240, 4740, 540), Qt::AlignCenter, QColor(255, 0, 255));
+    Label1->setFont(resolveFont(kMsSansSerif, 14.25, false, true));
+    Label2 = makeLabel(this, "Label2", twipsRect(2040, 840, 3000, 1290), Qt::AlignCenter, QColor(0, 128, 0));
+
+    Frame1 = new QGroupBox(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(twipsRect(470, 2040, 5175, 1695));
+    Label3 = makeLabel(Frame1, "Label3", twipsRect(120, 360, 4935, 1215), Qt::AlignLeft | Qt::AlignVCenter,
+                       QColor(0, 0, 255));
+
+    Label4 = makeLabel(this, "Label4", twipsRect(0, 3900, 6135, 255), Qt::AlignCenter, QColor(64, 64, 64));
+    QPalette grey = Label4->palette();
+    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    Label4->setPalette(grey);
+    Label4->setAutoFillBackground(true);
+
+    // Design-time captions, replaced by Form_Load as each opening begins.
+    Label1->setText(QStringLiteral("Label1"));
+    Label2->setText(QStringLiteral("Label2"));
+    Label3->setText(QStringLiteral("Label3"));
+    Label4->setText(QStringLiteral("Label4"));
+
+    setCursor(pointingHand());
+    for (QWidget *w : {static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label1),
+                       static_cast<QWidget *>(Label2), static_cast<QWidget *>(Frame1),
+                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4)}) {
+        w->setToolTip(QStringLiteral(u"คลิ๊กเพื่อปิด"));
+        w->setCursor(pointingHand());
+        w->installEventFilter(this);
+    }
+    setToolTip(QStringLiteral(u"คลิ๊กเพื่อปิด"));
+    Form_Load();
+}
+
+void Form4::Form_Load()
+{
+    if (form1_.isEnabled())
+        form1_.setEnabled(false);
+    Label1->setText(QStringLiteral(u"โปรแกรม ''Morvane'' เวอร์ชั่น 1.0"));
+    Label2->setText(shown(label2Text()));
+    Label3->setText(shown(label3Text()));
+    Label4->setText(label4Text());
+}
+
+void Form4::Form_Click()
+{
+    close();
+}
+
+void Form4::done(int result)
+{
+    // Every way out ends here, a click, Esc or the title bar: Form1 takes
+    // input again.
+    QDialog::done(result);
+    if (!form1_.isEnabled())
+        form1_.setEnabled(true);
+}
+
+void Form4::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        Form_Click();
+}
+
+bool Form4::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        Form_Click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+}  // namespace morvane

@@ -1,0 +1,133 @@
+// How long the user waits: the input window from nothing (beside a bare
+// window of the same size, the toolkit's own floor), a prediction until its
+// window is shown, composing a reading, and writing the report as a PDF.
+#include "clock.h"
+#include "form1.h"
+#include "fonts.h"
+#include "form2.h"
+#include "printer.h"
+#include "report.h"
+#include "setup.h"
+#include "writeprophesy.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+using namespace morvane;
+
+namespace {
+
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+double secondsOf(const std::function<void()> &f)
+{
+    const auto start = std::chrono::steady_clock::now();
+    f();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void showForm1()
+{
+    Form1 form;
+    form.show();
+    QCoreApplication::processEvents();
+}
+
+void showBareWindow()
+{
+    QWidget bare;
+    bare.setFixedSize(464, 334 + 22);  // the input window's client area and menu bar
+    bare.show();
+    QCoreApplication::processEvents();
+}
+
+void BM_Form1AgainstBareWindow(benchmark::State &state)
+{
+    double form1 = 0, bare = 0;
+    for (auto _ : state) {
+        const double f = secondsOf(showForm1);
+        const double b = secondsOf(showBareWindow);
+        form1 += f;
+        bare += b;
+        state.SetIterationTime(f);
+    }
+    state.counters["bare_ms"] = 1000 * bare / static_cast<double>(state.iterations());
+    state.counters["ratio"] = form1 / bare;
+}
+BENCHMARK(BM_Form1AgainstBareWindow)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_PredictToShown(benchmark::State &state)
+{
+    Form1 form1;
+    wireWindows(form1);
+    form1.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        form1.CmdPredict->click();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        Form2 *shown = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
+                shown = f;
+        if (!shown) {
+            state.SkipWithError("no result window");
+            break;
+        }
+        shown->Lbl_Close_Click();  // unloads Form3 too, so not inside the loop above
+        settle();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PredictToShown)->Unit(benchmark::kMillisecond);
+
+void BM_WriteProphesy(benchmark::State &state)
+{
+    int k = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(WriteProphesy(k % 7, k % 12 + 1, k % 12, k % 8));
+        ++k;
+    }
+}
+BENCHMARK(BM_WriteProphesy)->Unit(benchmark::kMicrosecond);
+
+void BM_ReportToPdf(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const ProphesyTexts t = WriteProphesy(2, 10, 2, 1);
+    const ReportInput in{QStringLiteral(u"มาลัย ใจดี"),
+                         QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"),
+                         QString::fromStdU16String(t.printPro),
+                         QString::fromStdU16String(t.printNow),
+                         QString::fromStdU16String(t.printNext),
+                         kBrowallia,
+                         QDateTime(QDate(2026, 12, 8), QTime(16, 0))};
+    for (auto _ : state) {
+        auto pdf = pdfFile(dir.filePath(QStringLiteral("report.pdf")));
+        if (!printReport(*pdf, in))
+            state.SkipWithError("the PDF could not be written");
+    }
+}
+BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

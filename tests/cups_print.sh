@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Prints a prediction through a real CUPS spooler: starts cupsd if it is not
+# running, adds a cups-pdf queue of its own, makes it the default for the
+# test only, clicks "พิมพ์" and checks the spooled PDF. Needs root, cups and
+# printer-driver-cups-pdf; skips (exit 77) without them.
+set -euo pipefail
+program="$1"
+queue=MorvaneTestPDF
+
+if [ "$(id -u)" -ne 0 ] || ! command -v cupsd >/dev/null || [ ! -e /usr/lib/cups/backend/cups-pdf ]; then
+  echo "needs root, cupsd and cups-pdf; skipped"
+  exit 77
+fi
+
+started=
+if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+  cupsd
+  started=yes
+  for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
+fi
+out=$(mktemp -d)
+cleanup() {
+  lpadmin -x "$queue" 2>/dev/null || true
+  [ -n "$started" ] && pkill -x cupsd || true
+  rm -rf "$out"
+}
+trap cleanup EXIT
+
+ppd=$(find /usr/share/ppd -name 'CUPS-PDF_opt.ppd' | head -1)
+lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd"
+# cups-pdf writes into the job owner's ~/PDF; give the test a home of its own.
+spool="$HOME/PDF"
+mkdir -p "$spool"
+before=$(ls "$spool" 2>/dev/null | wc -l)
+
+# The queue is the default for this process alone.
+PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" QT_QPA_PLATFORM=offscreen "$program"
+
+# Wait for cups-pdf to write the job.
+for _ in $(seq 150); do
+  [ "$(ls "$spool" | wc -l)" -gt "$before" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && break
+  sleep 0.2
+done
+pdf=$(ls -t "$spool"/*.pdf 2>/dev/null | head -1)
+[ -n "$pdf" ] || { echo "no PDF spooled"; exit 1; }
+pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+echo "spooled $pdf: $pages page(s)"
+# The report of a default prediction runs onto a second page, and no more.
+[ "$pages" -eq 2 ] || { echo "expected 2 pages, got $pages"; exit 1; }
+rm -f "$pdf"
