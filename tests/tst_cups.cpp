@@ -4,7 +4,7 @@
 #include "clock.h"
 #include "form1.h"
 #include "form2.h"
-#include "headless.h"
+#include "guitest.h"
 #include "printer.h"
 #include "setup.h"
 
@@ -40,10 +40,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&form1));
         form1.TxtName->setText(QStringLiteral(u"ทดสอบ เครื่องพิมพ์"));
         QTest::mouseClick(form1.CmdPredict, Qt::LeftButton);
-        Form2 *form2 = nullptr;
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
-                form2 = f;
+        Form2 *form2 = test::shownWindow<Form2>();
         QVERIFY(form2);
         QPointer<Form2> watch(form2);
         QTest::mouseClick(form2->Lbl_Print, Qt::LeftButton);

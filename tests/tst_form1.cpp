@@ -3,7 +3,7 @@
 #include "clock.h"
 #include "fonts.h"
 #include "form1.h"
-#include "headless.h"
+#include "guitest.h"
 #include "setup.h"
 
 #include <QAction>

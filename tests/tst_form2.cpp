@@ -6,7 +6,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "outline.h"
-#include "headless.h"
+#include "guitest.h"
 #include "setup.h"
 #include "writeprophesy.h"
 
@@ -23,20 +23,6 @@ namespace {
 QString q(const std::u16string &s)
 {
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-Form2 *resultWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
-            return f;
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
 }
 
 QColor textColour(const QWidget *w)
@@ -73,7 +59,7 @@ class TestForm2 : public QObject
     Form2 *predict()
     {
         QTest::mouseClick(form1_->CmdPredict, Qt::LeftButton);
-        Form2 *f = resultWindow();
+        Form2 *f = test::shownWindow<Form2>();
         return f;
     }
 
@@ -96,9 +82,9 @@ private slots:
 
     void cleanup()
     {
-        if (Form2 *f = resultWindow())
+        if (Form2 *f = test::shownWindow<Form2>())
             f->close();
-        settle();
+        test::settle();
         form1_.reset();
     }
 
@@ -158,16 +144,16 @@ private slots:
     {
         choose(12, QStringLiteral(u"เมษายน"), 2520);
         QVERIFY(predict()->DisplayBirthday->text().endsWith(QStringLiteral(u"ราศีเมษ ปีมะโรง")));
-        resultWindow()->Lbl_Close_Click();
-        settle();
+        test::shownWindow<Form2>()->Lbl_Close_Click();
+        test::settle();
         choose(13, QStringLiteral(u"เมษายน"), 2520);
         QVERIFY(predict()->DisplayBirthday->text().endsWith(QStringLiteral(u"ราศีเมษ ปีมะเส็ง")));
-        resultWindow()->Lbl_Close_Click();
-        settle();
+        test::shownWindow<Form2>()->Lbl_Close_Click();
+        test::settle();
         choose(20, QStringLiteral(u"มีนาคม"), 2530);
         QCOMPARE(predict()->DisplayBirthday->text(), QStringLiteral(u"เกิดวันศุกร์ ที่ 20 มีนาคม พ.ศ. 2530  ราศีมีน ปีขาล"));
-        resultWindow()->Lbl_Close_Click();
-        settle();
+        test::shownWindow<Form2>()->Lbl_Close_Click();
+        test::settle();
         choose(21, QStringLiteral(u"มีนาคม"), 2530);
         QCOMPARE(predict()->DisplayBirthday->text(), QStringLiteral(u"เกิดวันเสาร์ ที่ 21 มีนาคม พ.ศ. 2530  ราศีเมษ ปีขาล"));
     }
@@ -305,8 +291,8 @@ private slots:
             QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_Escape);
         else
             f->close();
-        settle();
-        QVERIFY(!resultWindow());
+        test::settle();
+        QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(!Form3::loaded());
         QVERIFY(form1_->isVisible());
         QVERIFY(form1_->TxtName->text().isEmpty());
@@ -319,13 +305,13 @@ private slots:
 
     void hundredRoundsLeaveNothingBehind()
     {
-        settle();
+        test::settle();
         const qsizetype windows = QApplication::topLevelWidgets().size();
         for (int i = 0; i < 100; ++i) {
             Form2 *f = predict();
             QVERIFY(f);
             f->Lbl_Close_Click();
-            settle();
+            test::settle();
         }
         QCOMPARE(QApplication::topLevelWidgets().size(), windows);
         QVERIFY(!Form3::loaded());

@@ -3,7 +3,7 @@
 #include "clock.h"
 #include "form1.h"
 #include "form4.h"
-#include "headless.h"
+#include "guitest.h"
 #include "setup.h"
 
 #include <QAction>
@@ -17,24 +17,9 @@ using namespace morvane;
 
 namespace {
 
-Form4 *aboutWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *f = qobject_cast<Form4 *>(w); f && f->isVisible())
-            return f;
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 QStringList linesOf(const QString &text)
 {
-    QStringList out = text.split(QStringLiteral("\n\r"));
-    return out;
+    return text.split(QStringLiteral("\n\r"));
 }
 
 }  // namespace
@@ -50,7 +35,7 @@ class TestForm4 : public QObject
     Form4 *openAbout()
     {
         form1_->Menu_About->trigger();
-        Form4 *f = aboutWindow();
+        Form4 *f = test::shownWindow<Form4>();
         if (f)
             (void)QTest::qWaitForWindowExposed(f);
         return f;
@@ -74,9 +59,9 @@ private slots:
 
     void cleanup()
     {
-        if (Form4 *f = aboutWindow())
+        if (Form4 *f = test::shownWindow<Form4>())
             f->close();
-        settle();
+        test::settle();
         form1_.reset();
     }
 
@@ -105,8 +90,8 @@ private slots:
             f->close();
         else
             QTest::mouseClick(f->findChild<QWidget *>(where), Qt::LeftButton, {}, QPoint(3, 3));
-        settle();
-        QVERIFY(!aboutWindow());
+        test::settle();
+        QVERIFY(!test::shownWindow<Form4>());
         QVERIFY(form1_->isEnabled());
     }
 
@@ -160,7 +145,7 @@ private slots:
         for (QLabel *l : {f->Label1, f->Label2, f->Label3, f->Label4})
             first.append(l->text());
         f->Form_Click();
-        settle();
+        test::settle();
         f = openAbout();
         QStringList second;
         for (QLabel *l : {f->Label1, f->Label2, f->Label3, f->Label4})

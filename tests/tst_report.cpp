@@ -6,7 +6,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
-#include "headless.h"
+#include "guitest.h"
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
@@ -82,20 +82,6 @@ QString q(const std::u16string &s)
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-Form2 *resultWindow()
-{
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
-            return f;
-    return nullptr;
-}
-
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
 QString run(const QString &program, const QStringList &args)
 {
     QProcess p;
@@ -144,7 +130,7 @@ class TestReport : public QObject
     Form2 *predict()
     {
         QTest::mouseClick(form1_->CmdPredict, Qt::LeftButton);
-        return resultWindow();
+        return test::shownWindow<Form2>();
     }
 
 private slots:
@@ -187,9 +173,9 @@ private slots:
         for (QWidget *w : QApplication::topLevelWidgets())
             if (qobject_cast<QDialog *>(w))
                 w->close();
-        if (Form2 *f = resultWindow())
+        if (Form2 *f = test::shownWindow<Form2>())
             f->close();
-        settle();
+        test::settle();
         form1_.reset();
     }
 
@@ -266,8 +252,8 @@ private slots:
         clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));  // the click is what counts
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
         QCOMPARE(recorded_.size(), 23);
-        settle();
-        QVERIFY(!resultWindow());
+        test::settle();
+        QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(form1_->isVisible());
         QVERIFY(form1_->TxtName->text().isEmpty());
         QVERIFY(form1_->CmdPredict->isEnabled());
@@ -286,7 +272,7 @@ private slots:
         QVERIFY(f);
         clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        settle();
+        test::settle();
         const QList<Printed> lines = recorded_;
         QCOMPARE(lines.size(), 23);
         QCOMPARE(lines[1].text, QStringLiteral(u"ไม่ระบุชื่อ"));
@@ -303,13 +289,13 @@ private slots:
         QVERIFY(box);
         QVERIFY(box->isVisible());
         QVERIFY(!f->Lbl_Print->isEnabled());
-        QCOMPARE(resultWindow(), f);
+        QCOMPARE(test::shownWindow<Form2>(), f);
 
         // Cancel: the reading stays and "พิมพ์" works again.
         box->buttons().last()->click();
-        settle();
+        test::settle();
         QVERIFY(f->Lbl_Print->isEnabled());
-        QCOMPARE(resultWindow(), f);
+        QCOMPARE(test::shownWindow<Form2>(), f);
 
         // Save: a file dialog, then the PDF, then the window closes.
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
@@ -320,10 +306,10 @@ private slots:
         QVERIFY(dialog);
         const QString path = dir_.filePath(QStringLiteral(u"คำทำนาย.pdf"));
         emit dialog->fileSelected(path);
-        settle();
+        test::settle();
         QVERIFY(QFile::exists(path));
         QVERIFY(QFileInfo(path).size() > 1000);
-        QVERIFY(!resultWindow());
+        QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(form1_->isVisible());
     }
 
@@ -344,7 +330,7 @@ private slots:
         auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintFailed"));
         QVERIFY(box);
         QVERIFY(box->informativeText().contains(QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง")));
-        QCOMPARE(resultWindow(), f);
+        QCOMPARE(test::shownWindow<Form2>(), f);
         QCOMPARE(f->TxtDisplayProphesy->text(), reading);
         QVERIFY(Form3::loaded());
         QVERIFY(f->Lbl_Print->isEnabled());

@@ -5,7 +5,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form3.h"
-#include "headless.h"
+#include "guitest.h"
 #include "setup.h"
 
 #include <QApplication>
@@ -55,14 +55,10 @@ private slots:
             form1.CobDay->setCurrentIndex(i % form1.CobDay->count());
             form1.CobMonth->setCurrentIndex(i % 12);
             form1.CmdPredict->click();
-            Form2 *form2 = nullptr;
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
-                    form2 = f;
+            Form2 *form2 = test::shownWindow<Form2>();
             QVERIFY(form2);
             form2->Lbl_Close_Click();
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QCoreApplication::processEvents();
+            test::settle();
             if (i == 10)
                 afterTenth = residentKiB();
         }

@@ -1,0 +1,40 @@
+// What the GUI tests share: quiet offscreen output, finding the window a
+// command opened, and letting closed windows go.
+#pragma once
+
+#include <QApplication>
+#include <QWidget>
+
+namespace morvane::test {
+
+// The offscreen platform warns each time a window asks for something only a
+// real screen has (a mask, size hints). Those warnings say nothing about the
+// program, so the GUI tests keep them out of their output.
+inline void quietOffscreenWarnings()
+{
+    static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+        if (type == QtWarningMsg && message.startsWith(QLatin1String("This plugin does not support")))
+            return;
+        previous(type, context, message);
+    });
+}
+
+// The shown top-level window of a class, if there is one.
+template <typename Window>
+Window *shownWindow()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<Window *>(w); found && found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// Deletes the windows that closed themselves and runs what they left queued.
+inline void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+}
+
+}  // namespace morvane::test
