@@ -379,6 +379,27 @@ private slots:
         QVERIFY(fonts.contains(QStringLiteral(" yes ")));  // embedded
     }
 
+    void aPastedNovelOfANamePrintsWhole()
+    {
+        // 30,000 characters: the name runs over lines and pages, and the
+        // rest of the report follows it.
+        const QString path = dir_.filePath(QStringLiteral("long-name.pdf"));
+        const QString name = QStringLiteral(u"สมศรี").repeated(6000);
+        {
+            auto pdf = pdfFile(path);
+            QVERIFY(printReport(*pdf, sample(name)));
+        }
+        const QString info = run(QStringLiteral("pdfinfo"), {path});
+        const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
+        QVERIFY(pages.hasMatch());
+        QVERIFY(pages.captured(1).toInt() > 3);
+        const QString text = squeezed(run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                                                       QStringLiteral("UTF-8"), path,
+                                                                       QStringLiteral("-")}));
+        QCOMPARE(text.count(squeezed(QStringLiteral(u"สมศรี"))), 6000);
+        QVERIFY(text.endsWith(squeezed(QStringLiteral(u"จัดทำขึ้นเมื่อ พ.ศ. 2569"))));
+    }
+
     void longLinesBreakAtThaiWordsAndFlowOntoNewPages()
     {
         const QString path = dir_.filePath(QStringLiteral("long.pdf"));
