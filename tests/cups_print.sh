@@ -28,8 +28,8 @@ trap cleanup EXIT
 
 ppd=$(find /usr/share/ppd -name 'CUPS-PDF_opt.ppd' | head -1)
 lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd"
-# cups-pdf writes into the job owner's ~/PDF; give the test a home of its own.
-spool="$HOME/PDF"
+# cups-pdf writes into ~/PDF of the job's owner, by the password file.
+spool="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$spool"
 before=$(ls "$spool" 2>/dev/null | wc -l)
 
