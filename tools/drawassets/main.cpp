@@ -7,6 +7,8 @@
 // --preview also writes enlarged copies and a mock-up of the shaped result
 // window, which is how the pictures are judged by eye.
 
+#include "outline.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -687,47 +689,16 @@ constexpr int kWinW = 569, kWinH = 475;
 const QRect kSheetRect(0, 8, 561, 461);
 constexpr int kImgW = 274, kImgH = 352;
 
-struct Cut {
-    bool ellipse;
-    int left, top, right, bottom;   // right and bottom exclusive
-};
-
-constexpr Cut kCuts[] = {
-    {true, -40, 0, 48, 33},     {false, 1, 30, 8, 41},      {true, 0, 50, 6, 95},
-    {true, -5, 92, 16, 109},    {true, -10, 90, 13, 194},   {true, -10, 160, 13, 280},
-    {true, 0, 195, 21, 390},    {true, 0, 95, 36, 101},     {true, 0, 238, 29, 251},
-    {true, 0, 306, 29, 324},    {true, 0, 356, 33, 394},    {true, -30, 336, 30, 430},
-    {false, 1, 420, 11, 480},   {true, 0, 325, 28, 370},    {true, -10, 460, 140, 480},
-    {true, -10, 455, 40, 470},  {true, 180, 463, 540, 480}, {true, 220, 461, 300, 470},
-    {true, 287, 453, 326, 470}, {false, 100, 469, 200, 480}, {true, 384, 458, 402, 470},
-    {true, 450, 454, 502, 470}, {true, 400, 460, 472, 470}, {true, 485, 456, 562, 480},
-    {true, 533, 450, 562, 480}, {false, 551, 400, 570, 480}, {false, 549, 347, 570, 424},
-    {false, 550, 338, 570, 370}, {false, 530, 318, 570, 325}, {false, 560, 300, 570, 345},
-    {true, 553, 320, 570, 360}, {true, 535, 309, 600, 325}, {true, 540, 304, 600, 325},
-    {false, 551, 280, 580, 326}, {false, 549, 260, 580, 287}, {false, 547, 250, 580, 274},
-    {false, 545, 208, 580, 260}, {false, 547, 200, 580, 210}, {true, 549, 180, 580, 225},
-    {false, 555, 170, 580, 200}, {false, 557, 150, 580, 172}, {false, 555, 130, 580, 157},
-    {true, 542, 132, 600, 145}, {true, 550, 128, 600, 160}, {true, 542, 130, 600, 140},
-    {true, 549, 55, 600, 140},  {false, 547, 64, 580, 101}, {true, 545, 59, 630, 70},
-    {false, 561, 0, 580, 95},   {true, 525, 15, 640, 37},   {true, 528, 7, 640, 36},
-    {false, 450, 0, 580, 15},   {true, 431, 0, 463, 24},    {true, 421, 0, 448, 14},
-    {true, 225, -10, 448, 23},  {true, 125, -10, 298, 19},  {true, 235, 10, 250, 29},
-    {true, 115, 0, 140, 19},    {true, 116, 0, 133, 23},    {true, -6, -20, 133, 13},
-};
-
 // Opaque controls the window lays over the sheet; the paper under and
 // around them must be the plain paper colour.
 const QRect kControls[] = {
     {80, 40, 409, 41}, {56, 80, 457, 25}, {56, 120, 473, 273}, {160, 400, 73, 33}, {344, 400, 57, 33},
 };
 
+// The program's own outline, clipped to the window.
 QRegion windowShape()
 {
-    QRegion shape(QRect(QPoint(1, 1), QPoint(1099, 1299)));
-    for (const Cut &c : kCuts)
-        shape -= QRegion(QRect(c.left, c.top, c.right - c.left, c.bottom - c.top),
-                         c.ellipse ? QRegion::Ellipse : QRegion::Rectangle);
-    return shape & QRegion(0, 0, kWinW, kWinH);
+    return morvane::windowOutline() & QRegion(0, 0, kWinW, kWinH);
 }
 
 // Signed distance to the window outline in window pixels, positive inside,
