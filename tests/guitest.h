@@ -2,8 +2,14 @@
 // command opened, and letting closed windows go.
 #pragma once
 
+#include "form1.h"
+#include "setup.h"
+
 #include <QApplication>
+#include <QTest>
 #include <QWidget>
+
+#include <memory>
 
 namespace morvane::test {
 
@@ -35,6 +41,17 @@ inline void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// A wired input window, shown and exposed, as the program starts it.
+inline std::unique_ptr<Form1> shownForm1()
+{
+    auto form1 = std::make_unique<Form1>();
+    wireWindows(*form1);
+    form1->show();
+    if (!QTest::qWaitForWindowExposed(form1.get()))
+        return nullptr;
+    return form1;
 }
 
 }  // namespace morvane::test

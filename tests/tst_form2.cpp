@@ -74,10 +74,8 @@ private slots:
     void init()
     {
         clock_.set(QDateTime(QDate(2026, 12, 7), QTime(9, 0)));
-        form1_ = std::make_unique<Form1>();
-        wireWindows(*form1_);
-        form1_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form1_.get()));
+        form1_ = test::shownForm1();
+        QVERIFY(form1_);
     }
 
     void cleanup()

@@ -51,10 +51,8 @@ private slots:
 
     void init()
     {
-        form1_ = std::make_unique<Form1>();
-        wireWindows(*form1_);
-        form1_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form1_.get()));
+        form1_ = test::shownForm1();
+        QVERIFY(form1_);
     }
 
     void cleanup()

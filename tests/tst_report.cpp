@@ -162,10 +162,8 @@ private slots:
         printer_ = Recording;
         recorded_.clear();
         clock_.set(QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41)));
-        form1_ = std::make_unique<Form1>();
-        wireWindows(*form1_);
-        form1_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form1_.get()));
+        form1_ = test::shownForm1();
+        QVERIFY(form1_);
     }
 
     void cleanup()

@@ -66,6 +66,24 @@ QColor withAlpha(QColor c, int alpha)
     return c;
 }
 
+// An elliptical glow that dies out into the background colour before its
+// edge, so a picture melts into the window behind it.
+void softGlow(QPainter &p, QPointF centre, QSizeF radii, const QColor &inner, qreal midAt, const QColor &mid,
+              const QColor &background)
+{
+    p.save();
+    p.translate(centre);
+    p.scale(radii.width(), radii.height());
+    QRadialGradient g(0, 0, 1);
+    g.setColorAt(0, inner);
+    g.setColorAt(midAt, mid);
+    g.setColorAt(1, withAlpha(background, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QPointF(0, 0), 1, 1);
+    p.restore();
+}
+
 // Deterministic value noise: the pictures must come out identical on every
 // run, so no random generator with hidden state.
 double hash2(int x, int y, int seed)
@@ -385,19 +403,8 @@ QImage drawBanner()
 
     // Glow that dies out before the border, so the strip melts into the
     // window's own pink.
-    {
-        p.save();
-        p.translate(186.5, 60.5);
-        p.scale(182, 58);
-        QRadialGradient g(0, 0, 1);
-        g.setColorAt(0.0, QColor(255, 240, 253));
-        g.setColorAt(0.55, QColor(255, 222, 252, 200));
-        g.setColorAt(1.0, withAlpha(kBannerBack, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), 1, 1);
-        p.restore();
-    }
+    softGlow(p, QPointF(186.5, 60.5), QSizeF(182, 58), QColor(255, 240, 253), 0.55, QColor(255, 222, 252, 200),
+             kBannerBack);
 
     // Title.
     QFont title(pickFamily({"Z003", "URW Chancery L", "Kinnari"}));
@@ -906,19 +913,8 @@ QImage drawAbout()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    {
-        p.save();
-        p.translate(28.5, 53);
-        p.scale(26, 50);
-        QRadialGradient g(0, 0, 1);
-        g.setColorAt(0, QColor(255, 244, 232));
-        g.setColorAt(0.6, QColor(255, 236, 216, 170));
-        g.setColorAt(1, withAlpha(kAboutBack, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(g);
-        p.drawEllipse(QPointF(0, 0), 1, 1);
-        p.restore();
-    }
+    softGlow(p, QPointF(28.5, 53), QSizeF(26, 50), QColor(255, 244, 232), 0.6, QColor(255, 236, 216, 170),
+             kAboutBack);
 
     // Stem with two leaves.
     QPainterPath stem;
