@@ -8,8 +8,8 @@
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
-build="${MORVANE_BUILD_DIR:-$here/build}"
 what="${1:-run}"
+cd "$here"
 
 # What building and running need, then what only the tests need.
 runtime_packages=(
@@ -36,42 +36,35 @@ install_missing() {
   "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# Configures and builds one of CMakePresets.json's presets.
 configure_and_build() {
-  local dir="$1"
-  shift
-  cmake -S "$here" -B "$dir" -G Ninja "$@"
-  cmake --build "$dir" --parallel "$(nproc)"
+  cmake --preset "$1"
+  cmake --build --preset "$1" --parallel "$(nproc)"
 }
 
 case "$what" in
   run)
     install_missing "${runtime_packages[@]}"
-    configure_and_build "$build"
+    configure_and_build dev
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
       echo "No display to open the window on (DISPLAY and WAYLAND_DISPLAY are unset)." >&2
       exit 1
     fi
-    exec "$build/app/morvane"
+    exec "$here/build/app/morvane"
     ;;
   test)
     install_missing "${runtime_packages[@]}" "${test_packages[@]}"
     export QT_QPA_PLATFORM=offscreen
-    configure_and_build "$build"
-    (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
+    configure_and_build ci
+    ctest --preset ci
 
-    # The same tests under the sanitizers; any report fails the run. The
-    # package and spooler tests add nothing there and are left out.
-    configure_and_build "$build-asan" -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON
-    (cd "$build-asan" &&
-      ASAN_OPTIONS=detect_leaks=1 \
-      LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0" \
-      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --output-on-failure --parallel "$(nproc)" -E 'package_install|tst_cups')
+    # The same tests under the sanitizers; any report fails the run.
+    configure_and_build sanitizers
+    ctest --preset sanitizers
 
     # A minute of libFuzzer over the engine, the assembly and the catalogue.
-    cmake -S "$here/tests/fuzz" -B "$build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++
-    cmake --build "$build-fuzz"
-    "$build-fuzz/fuzz_reading" -max_total_time="${MORVANE_FUZZ_SECONDS:-60}" -print_final_stats=1
+    configure_and_build fuzz
+    build-fuzz/tests/fuzz/fuzz_reading -max_total_time="${MORVANE_FUZZ_SECONDS:-60}" -print_final_stats=1
     ;;
   *)
     echo "usage: $0 run|test" >&2

@@ -2,9 +2,12 @@
 
 #include "calendar.h"
 #include "clock.h"
+#include "design.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "text.h"
 #include "twips.h"
+#include "windows.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -23,10 +26,9 @@
 namespace morvane {
 namespace {
 
-const QColor kBackground(255, 192, 255);
-const QColor kTodayText(128, 0, 128);
-const QColor kPredictFace(255, 255, 192);
-const QColor kExitFace(192, 255, 192);
+using design::kExitFace;
+using design::kPredictFace;
+using design::kTodayText;
 
 constexpr int kDefaultDay = 9;
 constexpr int kDefaultMonth = 10;  // ตุลาคม
@@ -35,11 +37,6 @@ constexpr int kFirstOfferedYearBE = 2490;
 // Four-digit CE years are all the program's dates are written for; a clock
 // beyond them is wrong, and the year list stops there.
 constexpr int kLastCeYear = 9999;
-
-QString fromView(std::u16string_view s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
@@ -92,16 +89,16 @@ void Form1::buildWindow()
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
-    client->setFixedSize(px(6960), px(5010));
+    client->setFixedSize(px(design::kForm1Client.width()), px(design::kForm1Client.height()));
     QPalette p = client->palette();
-    p.setColor(QPalette::Window, kBackground);
+    p.setColor(QPalette::Window, design::kForm1Back);
     client->setPalette(p);
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
     Image1 = new QLabel(client);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(720, 0, 5595, 1815));
+    Image1->setGeometry(twipsRect(design::kForm1Banner));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(banner());
 
@@ -185,8 +182,8 @@ void Form1::Form_Load()
     const int Y = y + kBuddhistEraOffset;
 
     const int w = DweekNum(d, m, Y);
-    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + fromView(DayOfweek(w)) + QStringLiteral(u" ที่ ")
-                       + QString::number(d) + QStringLiteral(u" เดือน") + fromView(MonthName(m))
+    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + toQString(DayOfweek(w)) + QStringLiteral(u" ที่ ")
+                       + QString::number(d) + QStringLiteral(u" เดือน") + toQString(MonthName(m))
                        + QStringLiteral(u" พ.ศ. ") + QString::number(Y));
 
     {
@@ -194,11 +191,11 @@ void Form1::Form_Load()
         const QSignalBlocker quiet(CobMonth);
         QStringList months;
         for (int i = 1; i <= 12; ++i)
-            months.append(fromView(MonthName(i)));
+            months.append(toQString(MonthName(i)));
         CobMonth->addItems(months);
         CobMonth->setCurrentIndex(-1);
     }
-    selectText(CobMonth, fromView(MonthName(kDefaultMonth)));
+    selectText(CobMonth, toQString(MonthName(kDefaultMonth)));
     CobMonth_Change();
 
     const QList<int> years = offeredYears(y);
@@ -228,11 +225,7 @@ void Form1::showEvent(QShowEvent *event)
     if (shownOnce_)
         return;
     shownOnce_ = true;
-    if (const QScreen *s = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(s->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    centreOnScreen(*this, screen());
     if (clockLooksWrong_)
         QTimer::singleShot(0, this, &Form1::warnAboutClock);
 }
@@ -241,7 +234,7 @@ void Form1::warnAboutClock()
 {
     const QDate today = clock().now().date();
     const QString shown = today.isValid()
-        ? QStringLiteral("%1 %2 พ.ศ. %3").arg(today.day()).arg(fromView(MonthName(today.month())))
+        ? QStringLiteral("%1 %2 พ.ศ. %3").arg(today.day()).arg(toQString(MonthName(today.month())))
               .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
         : QStringLiteral(u"ไม่ทราบ");
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"),
@@ -258,7 +251,7 @@ void Form1::warnAboutClock()
 void Form1::CobMonth_Change()
 {
     for (counter_ = 1; counter_ <= 12; ++counter_) {
-        if (fromView(MonthName(counter_)) == CobMonth->currentText())
+        if (toQString(MonthName(counter_)) == CobMonth->currentText())
             ChangeDay(counter_);
     }
 }
@@ -298,12 +291,31 @@ void Form1::ChangeDay(qint16 month)
         selectText(CobDay, QString::number(t));
 }
 
+BirthEntry Form1::birthEntry() const
+{
+    BirthEntry entry;
+    entry.name = TxtName->text().toStdU16String();
+    entry.day = CobDay->currentIndex() + 1;
+    entry.month = CobMonth->currentIndex() + 1;
+    entry.dayText = CobDay->currentText().toStdU16String();
+    entry.monthText = CobMonth->currentText().toStdU16String();
+    entry.yearText = CobYear->currentText().toStdU16String();
+    return entry;
+}
+
 void Form1::CmdPredict_Click()
 {
     CmdPredict->setEnabled(false);
     setCursor(Qt::WaitCursor);
-    if (openResult)
-        openResult(*this);
+    emit predictRequested(birthEntry());
+}
+
+void Form1::resultClosed()
+{
+    show();
+    TxtName->setText(QString());
+    CmdPredict->setEnabled(true);
+    unsetCursor();
 }
 
 void Form1::CmdExit_Click()
@@ -318,8 +330,7 @@ void Form1::Menu_End_Click()
 
 void Form1::Menu_About_Click()
 {
-    if (openAbout)
-        openAbout(*this);
+    emit aboutRequested();
 }
 
 bool selectText(QComboBox *list, const QString &text)

@@ -5,9 +5,9 @@
 // day list always offers exactly the days of the chosen month and year.
 #pragma once
 
-#include <QMainWindow>
+#include "assembly.h"
 
-#include <functional>
+#include <QMainWindow>
 
 class QAction;
 class QComboBox;
@@ -39,10 +39,12 @@ public:
     void CobYear_Change();
     void CobYear_Click();
 
-    // What the predict command opens; the program installs the result window
-    // here, tests may install anything.
-    std::function<void(Form1 &)> openResult;
-    std::function<void(Form1 &)> openAbout;
+    // What the lists and the name box hold, as the reading assembly takes it.
+    BirthEntry birthEntry() const;
+
+    // The result window has gone: back to ready, with an empty name box and
+    // the birth date as it was chosen.
+    void resultClosed();
 
     // The years the year list offers for a given today (CE year): 2490 up to
     // the Buddhist-era year before today's, never a year that would give a
@@ -67,6 +69,13 @@ public:
     QMenu *Help = nullptr;
     QAction *Menu_About = nullptr;
     QAction *Menu_End = nullptr;
+
+signals:
+    // The predict command has disabled itself; the result window is wanted
+    // for this entry.
+    void predictRequested(const morvane::BirthEntry &entry);
+    // The About window is wanted.
+    void aboutRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;

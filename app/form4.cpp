@@ -1,14 +1,15 @@
 #include "form4.h"
 
+#include "design.h"
 #include "fonts.h"
-#include "form1.h"
 #include "pictures.h"
 #include "twips.h"
+#include "version.h"
+#include "windows.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 
 namespace morvane {
 namespace {
@@ -71,33 +72,30 @@ QString Form4::label4Text()
     return QStringLiteral(u"คำทำนายทั้งหมดเขียนขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ โดยคณะผู้พัฒนามอร์เวน");
 }
 
-Form4 *Form4::open(Form1 &form1)
+Form4 *Form4::open(QWidget &owner)
 {
-    auto *about = new Form4(form1);
-    QRect frame = about->frameGeometry();
-    if (const QScreen *s = form1.screen())
-        frame.moveCenter(s->availableGeometry().center());
-    about->move(frame.topLeft());
+    auto *about = new Form4(owner);
+    centreOnScreen(*about, owner.screen());
     about->show();
     return about;
 }
 
-Form4::Form4(Form1 &form1)
+Form4::Form4(QWidget &owner)
     : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      form1_(form1)
+      owner_(owner)
 {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral(u"เกี่ยวกับโปรแกรม"));
-    setFixedSize(px(6090), px(4155));
+    setFixedSize(px(design::kForm4Client.width()), px(design::kForm4Client.height()));
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 224, 192));
+    p.setColor(QPalette::Window, design::kForm4Back);
     setPalette(p);
     setAutoFillBackground(true);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(240, 120, 855, 1605));
+    Image1->setGeometry(twipsRect(design::kForm4Picture));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setPixmap(aboutPicture());
 
@@ -137,9 +135,9 @@ Form4::Form4(Form1 &form1)
 
 void Form4::Form_Load()
 {
-    if (form1_.isEnabled())
-        form1_.setEnabled(false);
-    Label1->setText(QStringLiteral(u"โปรแกรม ''Morvane'' เวอร์ชั่น 1.0"));
+    if (owner_.isEnabled())
+        owner_.setEnabled(false);
+    Label1->setText(QStringLiteral(u"โปรแกรม ''Morvane'' เวอร์ชั่น ") + QLatin1String(kVersion));
     Label2->setText(shown(label2Text()));
     Label3->setText(shown(label3Text()));
     Label4->setText(label4Text());
@@ -155,8 +153,8 @@ void Form4::done(int result)
     // Every way out ends here, a click, Esc or the title bar: Form1 takes
     // input again.
     QDialog::done(result);
-    if (!form1_.isEnabled())
-        form1_.setEnabled(true);
+    if (!owner_.isEnabled())
+        owner_.setEnabled(true);
 }
 
 void Form4::mouseReleaseEvent(QMouseEvent *event)

@@ -11,15 +11,14 @@ class QLabel;
 
 namespace morvane {
 
-class Form1;
-
 class Form4 : public QDialog
 {
     Q_OBJECT
 
 public:
-    // Loads a fresh About window and shows it centred, without modality.
-    static Form4 *open(Form1 &form1);
+    // Loads a fresh About window and shows it centred, without modality. The
+    // owner (the input window) takes no input while it is open.
+    static Form4 *open(QWidget &owner);
 
     // The label texts as the program writes them: every line ends with LF CR.
     static QString label2Text();
@@ -41,10 +40,10 @@ protected:
     void done(int result) override;
 
 private:
-    explicit Form4(Form1 &form1);
+    explicit Form4(QWidget &owner);
     void Form_Load();
 
-    Form1 &form1_;
+    QWidget &owner_;
 };
 
 }  // namespace morvane

@@ -1,12 +1,20 @@
 // Morvane: a Thai romance fortune teller.
 //
-// Form1 (app/) takes a name and a birth date; the engine (engine/) derives
-// the weekday, sign, animal and place on the yearly cycle; the catalogue
-// (catalogue/) composes the reading; Form2 (result/) shows it on a shaped
-// sheet of parchment and prints it through Form3's print lines.
-#include "fonts.h"
+// The code runs one way, each folder a library that links only what lies
+// below it:
+//   engine/     calendar and sign rules, the reading keys; plain C++
+//   catalogue/  the 39 readings and WriteProphesy's composition; plain C++
+//   ui/         what every window shares: fonts, clock, twips, pictures,
+//               the windows' sizes and colours
+//   result/     Form2 (the shaped result window), Form3 (print layout), the
+//               report and the printer layer; it never sees Form1
+//   app/        Form1 (input), Form4 (About) and wiring.cpp, where the
+//               windows meet: Form1 hands Form2 its birth entry as a value
+//               and Form2 says by signal when it has gone
+// This file starts the application and wires the windows together.
 #include "form1.h"
 #include "setup.h"
+#include "wiring.h"
 
 #include <QApplication>
 

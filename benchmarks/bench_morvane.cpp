@@ -8,6 +8,7 @@
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
+#include "wiring.h"
 #include "writeprophesy.h"
 
 #include <QApplication>

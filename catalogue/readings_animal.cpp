@@ -104,12 +104,13 @@ constexpr Block kDragon[] = {
 constexpr std::array<Reading, 12> kReadings = {
     kSnake, kHorse, kGoat, kMonkey, kRooster, kDog, kPig, kRat, kOx, kTiger, kRabbit, kDragon,
 };
+static_assert(everyKeyHasReading(kReadings), "every key needs its reading");
 
 }  // namespace
 
 Reading AniProphesy(int animal)
 {
-    return animal >= 0 && animal < 0 + static_cast<int>(kReadings.size()) ? kReadings[static_cast<std::size_t>(animal)] : Reading{};
+    return readingOf(kReadings, animal, 0);
 }
 
 }  // namespace morvane

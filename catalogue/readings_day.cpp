@@ -80,12 +80,13 @@ constexpr Block kSaturday[] = {
 constexpr std::array<Reading, 7> kReadings = {
     kSunday, kMonday, kTuesday, kWednesday, kThursday, kFriday, kSaturday,
 };
+static_assert(everyKeyHasReading(kReadings), "every key needs its reading");
 
 }  // namespace
 
 Reading DayProphesy(int weekday)
 {
-    return weekday >= 0 && weekday < 0 + static_cast<int>(kReadings.size()) ? kReadings[static_cast<std::size_t>(weekday)] : Reading{};
+    return readingOf(kReadings, weekday, 0);
 }
 
 }  // namespace morvane

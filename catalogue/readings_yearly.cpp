@@ -70,12 +70,13 @@ constexpr Block kVenus[] = {
 constexpr std::array<Reading, 8> kReadings = {
     kSun, kMoon, kMars, kMercury, kSaturn, kJupiter, kRahu, kVenus,
 };
+static_assert(everyKeyHasReading(kReadings), "every key needs its reading");
 
 }  // namespace
 
 Reading YearlyProphesy(int position)
 {
-    return position >= 0 && position < 0 + static_cast<int>(kReadings.size()) ? kReadings[static_cast<std::size_t>(position)] : Reading{};
+    return readingOf(kReadings, position, 0);
 }
 
 // Closes every reading: an unkind outlook is not fate.

@@ -113,12 +113,13 @@ constexpr Block kSagittarius[] = {
 constexpr std::array<Reading, 12> kReadings = {
     kCapricorn, kAquarius, kPisces, kAries, kTaurus, kGemini, kCancer, kLeo, kVirgo, kLibra, kScorpio, kSagittarius,
 };
+static_assert(everyKeyHasReading(kReadings), "every key needs its reading");
 
 }  // namespace
 
 Reading ZodiacProphesy(int sign)
 {
-    return sign >= 1 && sign < 1 + static_cast<int>(kReadings.size()) ? kReadings[static_cast<std::size_t>(sign - 1)] : Reading{};
+    return readingOf(kReadings, sign, 1);
 }
 
 }  // namespace morvane

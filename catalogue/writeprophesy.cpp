@@ -1,5 +1,6 @@
 #include "writeprophesy.h"
 
+#include "calendar.h"
 #include "readings.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ constexpr std::u16string_view kCrLf = u"\r\n";
 constexpr char16_t kCr = u'\r';
 constexpr std::u16string_view kPrintIndent = u"     ";
 constexpr std::size_t kMaxBlocks = 10;
-constexpr int kCycleLength = 8;
 
 template <typename Table>
 Reading pick(Table table, std::optional<int> key)

@@ -45,6 +45,7 @@ static_assert(kDaysBeforeMonth[12] == 365);
 // 1 January 1970 was a Thursday.
 constexpr int kWeekdayOfEpoch = 4;
 
+// clang-format off
 constexpr std::array<std::u16string_view, 7> kDayNames = {
     u"อาทิตย์", u"จันทร์", u"อังคาร", u"พุธ", u"พฤหัสบดี", u"ศุกร์", u"เสาร์",
 };
@@ -63,11 +64,11 @@ constexpr std::array<std::u16string_view, 12> kAnimalNames = {
     u"มะเส็ง", u"มะเมีย", u"มะแม", u"วอก", u"ระกา", u"จอ",
     u"กุน", u"ชวด", u"ฉลู", u"ขาล", u"เถาะ", u"มะโรง",
 };
+// clang-format on
 
 // Sunday, Monday, Tuesday, Wednesday, Thursday, Friday, Saturday. The cycle
 // itself runs Sun, Mon, Tue, Wed, Sat, Thu, (an empty place), Fri.
 constexpr std::array<int, 7> kCyclePlace = {0, 1, 2, 3, 5, 7, 4};
-constexpr int kCycleLength = 8;
 
 template <std::size_t N>
 std::u16string_view lookup(const std::array<std::u16string_view, N> &table, long long index)

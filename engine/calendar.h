@@ -42,6 +42,10 @@ std::u16string_view ZodiacName(std::optional<int> sign);  // 1 = "ราศี�
 int YearAnimal(int day, int month, int yearBE);
 std::u16string_view YearOfAni(int animal);  // 0 = "มะเส็ง" .. 11 = "มะโรง"
 
+// The yearly cycle has eight places, one more than the weekdays: the
+// seventh place (6) belongs to no weekday of birth.
+inline constexpr int kCycleLength = 8;
+
 // Place of a weekday of birth on the eight-step yearly cycle, or no place for
 // a number outside 0..6.
 std::optional<int> EveryYearProphesy(int weekday);

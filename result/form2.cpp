@@ -1,39 +1,38 @@
 #include "form2.h"
 
-#include "assembly.h"
 #include "calendar.h"
 #include "clock.h"
+#include "design.h"
 #include "fonts.h"
-#include "form1.h"
 #include "form3.h"
 #include "outline.h"
 #include "pictures.h"
+#include "printer.h"
+#include "report.h"
+#include "text.h"
 #include "twips.h"
 #include "writeprophesy.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
-#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
+#include <QStandardPaths>
 #include <QWindow>
 
 namespace morvane {
 namespace {
 
-const QColor kSheet(255, 255, 192);
-const QColor kRest(255, 0, 0);
-const QColor kHover(0, 255, 0);
-
-QString fromStd(const std::u16string &s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
+using design::kCommandHover;
+using design::kCommandRest;
+using design::kSheet;
 
 void setColours(QWidget *w, const QColor &back, const QColor &text)
 {
@@ -107,25 +106,12 @@ void ReadingBox::setText(const QString &text)
     setPlainText(shown);
 }
 
-Form2 *Form2::open(Form1 &form1)
-{
-    auto *form2 = new Form2(form1);
-    QRect frame = form2->frameGeometry();
-    if (const QScreen *s = form1.screen() ? form1.screen() : QGuiApplication::primaryScreen())
-        frame.moveCenter(s->availableGeometry().center());
-    form2->move(frame.topLeft());
-    form2->show();
-    return form2;
-}
-
-Form2::Form2(Form1 &form1) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), form1_(form1)
+Form2::Form2(const BirthEntry &entry) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), entry_(entry)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     buildWindow();
-    // Form_Load: the reading first, while Form1 can still be read; then
-    // Form1 goes out of sight and the outline is cut.
+    // Form_Load: the reading first, then the outline is cut.
     Prophesy();
-    form1_.hide();
     setMask(windowOutline());
 }
 
@@ -133,28 +119,28 @@ void Form2::buildWindow()
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(u"ตรวจสอบก่อนพิมพ์"));
-    setFixedSize(px(8535), px(7125));
+    setFixedSize(px(design::kForm2Size.width()), px(design::kForm2Size.height()));
     setFont(resolveFont(kMsSansSerif, 9.75));
-    setColours(this, QColor(255, 192, 255), QColor());
+    setColours(this, design::kForm2Back, QColor());
     setMouseTracking(true);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(0, 120, 8415, 6915));
+    Image1->setGeometry(twipsRect(design::kForm2Picture));
     Image1->setPixmap(parchment());
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
     DisplayName = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"),
-                                       twipsRect(1200, 600, 6135, 615), QColor(0, 128, 0), 24,
+                                       twipsRect(design::kForm2Name), QColor(0, 128, 0), 24,
                                        QStringLiteral("Your name"));
     DisplayBirthday = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"),
-                                           twipsRect(840, 1200, 6855, 375), QColor(0, 0, 255), 15.75,
+                                           twipsRect(design::kForm2Birthday), QColor(0, 0, 255), 15.75,
                                            QStringLiteral("Your Birthday"));
 
     TxtDisplayProphesy = new ReadingBox(this);
     TxtDisplayProphesy->setObjectName(QStringLiteral("TxtDisplayProphesy"));
-    TxtDisplayProphesy->setGeometry(twipsRect(840, 1800, 7095, 4095));
+    TxtDisplayProphesy->setGeometry(twipsRect(design::kForm2Reading));
     TxtDisplayProphesy->setReadOnly(true);
     TxtDisplayProphesy->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TxtDisplayProphesy->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -166,10 +152,10 @@ void Form2::buildWindow()
     TxtDisplayProphesy->viewport()->setMouseTracking(true);
     TxtDisplayProphesy->setText(QStringLiteral("DisplayProphesy\r\n"));
 
-    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), twipsRect(2400, 6000, 1095, 495),
-                                  kRest, 21.75, QStringLiteral("Print"));
-    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), twipsRect(5160, 6000, 855, 495),
-                                  kRest, 21.75, QStringLiteral("Close"));
+    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), twipsRect(design::kForm2Print),
+                                  kCommandRest, 21.75, QStringLiteral("Print"));
+    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), twipsRect(design::kForm2Close),
+                                  kCommandRest, 21.75, QStringLiteral("Close"));
     for (QLabel *command : {Lbl_Print, Lbl_Close})
         command->setCursor(pointingHand());
 
@@ -193,27 +179,20 @@ void Form2::buildWindow()
 
 void Form2::Prophesy()
 {
-    BirthEntry entry;
-    entry.name = form1_.TxtName->text().toStdU16String();
-    entry.day = form1_.CobDay->currentIndex() + 1;
-    entry.month = form1_.CobMonth->currentIndex() + 1;
-    entry.dayText = form1_.CobDay->currentText().toStdU16String();
-    entry.monthText = form1_.CobMonth->currentText().toStdU16String();
-    entry.yearText = form1_.CobYear->currentText().toStdU16String();
     const QDate today = clock().now().date();
     // QDate's years stay far inside int, so adding the era cannot overflow.
-    const AssembledReading r = AssembleReading(entry, today.day(), today.month(), today.year() + kBuddhistEraOffset);
+    const AssembledReading r = AssembleReading(entry_, today.day(), today.month(), today.year() + kBuddhistEraOffset);
 
-    DisplayName->setText(fromStd(r.nameLine));
-    DisplayBirthday->setText(fromStd(r.birthLine));
+    DisplayName->setText(toQString(r.nameLine));
+    DisplayBirthday->setText(toQString(r.birthLine));
 
     const ProphesyTexts texts = WriteProphesy(r.weekday, r.sign, r.animal, r.yearPosition);
-    TxtDisplayProphesy->setText(fromStd(texts.display));
+    TxtDisplayProphesy->setText(toQString(texts.display));
     TxtDisplayProphesy->verticalScrollBar()->setValue(0);
     Form3 &layout = Form3::instance();
-    layout.PrintPro->setText(fromStd(texts.printPro));
-    layout.PrintEveryYNow->setText(fromStd(texts.printNow));
-    layout.PrintEveryYNext->setText(fromStd(texts.printNext));
+    layout.PrintPro->setText(toQString(texts.printPro));
+    layout.PrintEveryYNow->setText(toQString(texts.printNow));
+    layout.PrintEveryYNext->setText(toQString(texts.printNext));
 }
 
 void Form2::Lbl_Close_Click()
@@ -224,22 +203,20 @@ void Form2::Lbl_Close_Click()
 void Form2::closeEvent(QCloseEvent *event)
 {
     // However the window goes (ปิด, Esc, the end of printing, the window
-    // manager), Form1 comes back ready for the next prediction.
+    // manager), it leaves the screen before anyone hears it has gone.
     QWidget::closeEvent(event);
-    if (!event->isAccepted() || restored_)
+    if (!event->isAccepted() || closed_)
         return;
-    restored_ = true;
+    closed_ = true;
+    hide();
     Form3::unload();
-    form1_.show();
-    form1_.TxtName->setText(QString());
-    form1_.CmdPredict->setEnabled(true);
-    form1_.unsetCursor();
+    emit closed();
 }
 
 void Form2::resetCommandColours()
 {
-    setTextColour(Lbl_Close, kRest);
-    setTextColour(Lbl_Print, kRest);
+    setTextColour(Lbl_Close, kCommandRest);
+    setTextColour(Lbl_Print, kCommandRest);
 }
 
 void Form2::mouseMoveEvent(QMouseEvent *event)
@@ -277,7 +254,7 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     if (watched == Lbl_Print || watched == Lbl_Close) {
         auto *label = static_cast<QLabel *>(watched);
         if (type == QEvent::MouseMove) {
-            setTextColour(label, kHover);
+            setTextColour(label, kCommandHover);
         } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton
                    && label->rect().contains(mouse->position().toPoint()) && label->isEnabled()) {
             if (label == Lbl_Print)
@@ -321,6 +298,81 @@ void Form2::EndDrag(int button)
 {
     if (button == 1 && Dragging)
         Dragging = false;
+}
+
+void Form2::Lbl_Print_Click()
+{
+    // Stays disabled until the window closes, or until printing has failed
+    // and the user may try again.
+    Lbl_Print->setEnabled(false);
+    const Form3 &layout = Form3::instance();
+    const ReportInput input{DisplayName->text(),
+                            DisplayBirthday->text(),
+                            layout.PrintPro->text(),
+                            layout.PrintEveryYNow->text(),
+                            layout.PrintEveryYNext->text(),
+                            layout.printFontName(),
+                            clock().now()};
+
+    std::unique_ptr<PrintDevice> printer = defaultPrinter() ? defaultPrinter()() : nullptr;
+    if (!printer) {
+        offerPdf(input);
+        return;
+    }
+    if (!printReport(*printer, input)) {
+        reportFailure(QStringLiteral(u"พิมพ์คำทำนายไม่สำเร็จ"), printer->errorText());
+        return;
+    }
+    Lbl_Close_Click();
+}
+
+void Form2::reportFailure(const QString &what, const QString &why)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("PrintFailed"));
+    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังอยู่ครบ ลองตรวจสอบแล้วกด \"พิมพ์\" อีกครั้งได้"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    Lbl_Print->setEnabled(true);
+}
+
+void Form2::offerPdf(const ReportInput &input)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Morvane"),
+                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในเครื่องคอมพิวเตอร์นี้"), QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("NoPrinter"));
+    box->setInformativeText(QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่"));
+    QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
+    box->setDefaultButton(save);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, [this, box, save, input] {
+        if (box->clickedButton() != save) {
+            Lbl_Print->setEnabled(true);
+            return;
+        }
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        auto *dialog = new QFileDialog(this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
+                                       QDir(folder.isEmpty() ? QDir::homePath() : folder)
+                                           .filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
+                                       QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
+        dialog->setObjectName(QStringLiteral("SavePdf"));
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->setDefaultSuffix(QStringLiteral("pdf"));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        connect(dialog, &QFileDialog::rejected, this, [this] { Lbl_Print->setEnabled(true); });
+        connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {
+            std::unique_ptr<PrintDevice> pdf = pdfFile(path);
+            if (!printReport(*pdf, input)) {
+                reportFailure(QStringLiteral(u"บันทึกไฟล์ PDF ไม่สำเร็จ"), pdf->errorText());
+                return;
+            }
+            Lbl_Close_Click();
+        });
+        dialog->open();
+    });
+    box->open();
 }
 
 }  // namespace morvane

@@ -1,8 +1,13 @@
 // Form2: the result window. A frameless sheet of parchment cut to its torn
 // outline, showing the name line, the birth line and the composed reading.
 // It has no title bar, so it is moved by dragging its picture or either
-// heading line; "พิมพ์" prints the reading and "ปิด" returns to Form1.
+// heading line; "พิมพ์" prints the reading and "ปิด" closes it.
+//
+// It knows nothing of the input window: it is given the birth entry as a
+// value and says by signal when it has gone.
 #pragma once
+
+#include "assembly.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -10,7 +15,6 @@
 
 namespace morvane {
 
-class Form1;
 struct ReportInput;
 
 // A one-line label that never wraps: text too wide for it is cut short with
@@ -52,18 +56,16 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    // The predict command: loads a fresh result window for what Form1 holds
-    // and shows it centred on Form1's screen.
-    static Form2 *open(Form1 &form1);
+    // Form_Load: a fresh, hidden result window holding the reading for a
+    // birth entry, its outline already cut. It deletes itself once closed.
+    explicit Form2(const BirthEntry &entry);
 
-    // Reads Form1 and the clock, writes the name and birth lines, and has the
-    // catalogue fill the reading box and the print layout.
+    // Reads the birth entry and the clock, writes the name and birth lines,
+    // and has the catalogue fill the reading box and the print layout.
     void Prophesy();
 
     void Lbl_Close_Click();
     void Lbl_Print_Click();
-
-    Form1 &form1() const { return form1_; }
 
     QLabel *Image1 = nullptr;
     LineLabel *DisplayName = nullptr;
@@ -77,13 +79,17 @@ public:
     float DragX = 0;
     float DragY = 0;
 
+signals:
+    // The window has gone from the screen, however it was closed (ปิด, Esc,
+    // the end of printing, the window manager); the print layout is gone too.
+    void closed();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    explicit Form2(Form1 &form1);
     void buildWindow();
 
     void StartDrag(int button, float x, float y);
@@ -95,8 +101,8 @@ private:
     void reportFailure(const QString &what, const QString &why);
     void offerPdf(const ReportInput &input);
 
-    Form1 &form1_;
-    bool restored_ = false;
+    const BirthEntry entry_;
+    bool closed_ = false;
 };
 
 }  // namespace morvane

@@ -1,5 +1,6 @@
 #include "form3.h"
 
+#include "design.h"
 #include "fonts.h"
 #include "twips.h"
 
@@ -19,8 +20,8 @@ QLabel *printLabel(QWidget *parent, const char *name, const QRect &geometry)
     label->setFont(resolveFont(kBrowallia, 14.25));
     label->setAutoFillBackground(true);
     QPalette p = label->palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 192));
-    p.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    p.setColor(QPalette::Window, design::kSheet);
+    p.setColor(QPalette::WindowText, design::kPrintText);
     label->setPalette(p);
     return label;
 }
@@ -31,7 +32,7 @@ Form3::Form3()
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral(u"สำหรับพิมพ์ออกเครื่องพิมพ์"));
-    resize(px(2790), px(585));
+    resize(px(design::kForm3Client.width()), px(design::kForm3Client.height()));
     PrintEveryYNow = printLabel(this, "PrintEveryYNow", twipsRect(120, 120, 735, 375));
     PrintPro = printLabel(this, "PrintPro", twipsRect(960, 120, 855, 375));
     PrintEveryYNext = printLabel(this, "PrintEveryYNext", twipsRect(1920, 120, 735, 375));

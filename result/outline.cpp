@@ -10,6 +10,7 @@ constexpr auto E = OutlineShape::Ellipse;
 // Shapes 1 to 14 bite into the left edge from top to bottom, 15 to 25 into
 // the bottom edge from left to right, 26 to 49 into the right edge from the
 // bottom up, and 50 to 60 into the top edge from right to left.
+// clang-format off
 const std::array<OutlineShape, 60> kOutlineShapes = {{
     {E, -40, 0, 48, 33},     {R, 1, 30, 8, 41},       {E, 0, 50, 6, 95},
     {E, -5, 92, 16, 109},    {E, -10, 90, 13, 194},   {E, -10, 160, 13, 280},
@@ -36,6 +37,7 @@ const std::array<OutlineShape, 60> kOutlineShapes = {{
     {E, 125, -10, 298, 19},  {E, 235, 10, 250, 29},   {E, 115, 0, 140, 19},
     {E, 116, 0, 133, 23},    {E, -6, -20, 133, 13},
 }};
+// clang-format on
 
 QRegion windowOutline()
 {

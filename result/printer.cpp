@@ -1,6 +1,7 @@
 #include "printer.h"
 
 #include "fonts.h"
+#include "version.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -160,7 +161,7 @@ public:
         : Holder<QPrinter>(info, QPrinter::HighResolution), PainterPrintDevice(device), name_(info.printerName())
     {
         device.setDocName(QStringLiteral(u"Morvane - คำทำนาย"));
-        device.setCreator(QStringLiteral("Morvane 1.0"));
+        device.setCreator(QStringLiteral("Morvane ") + QLatin1String(kVersion));
     }
 
     QString errorText() const override
@@ -181,7 +182,7 @@ public:
     explicit PdfFile(const QString &path) : Holder<QPdfWriter>(path), PainterPrintDevice(device), path_(path)
     {
         device.setTitle(QStringLiteral(u"คำทำนาย"));
-        device.setCreator(QStringLiteral("Morvane 1.0"));
+        device.setCreator(QStringLiteral("Morvane ") + QLatin1String(kVersion));
         // An A4 sheet with the quarter-inch margins a desk printer leaves.
         device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                          QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));

@@ -1,27 +1,16 @@
 #include "report.h"
 
 #include "calendar.h"
-#include "clock.h"
-#include "form2.h"
-#include "form3.h"
+#include "design.h"
 #include "printer.h"
-
-#include <QDir>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QStandardPaths>
+#include "text.h"
+#include "version.h"
 
 namespace morvane {
 namespace {
 
 // Lines are centred against the result window's width, not the page's.
-constexpr float kWindowWidthTwips = 8535;
-
-QString fromView(std::u16string_view s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
+constexpr float kWindowWidthTwips = design::kForm2Size.width();
 
 void left(PrintDevice &p, qreal size, const QString &text)
 {
@@ -51,8 +40,8 @@ const QString kNoteLine2 =
 QString stampDate(const QDate &date)
 {
     const int yearBE = date.year() + kBuddhistEraOffset;
-    return QStringLiteral(u"วัน") + fromView(DayOfweek(DweekNum(date.day(), date.month(), yearBE)))
-        + QStringLiteral(u" ที่ ") + QString::number(date.day()) + u' ' + fromView(MonthName(date.month()))
+    return QStringLiteral(u"วัน") + toQString(DayOfweek(DweekNum(date.day(), date.month(), yearBE)))
+        + QStringLiteral(u" ที่ ") + QString::number(date.day()) + u' ' + toQString(MonthName(date.month()))
         + QStringLiteral(u" พ.ศ. ") + QString::number(yearBE);
 }
 
@@ -87,87 +76,12 @@ bool printReport(PrintDevice &p, const ReportInput &in)
     left(p, 12, kNoteLine1);
     left(p, 12, kNoteLine2);
     left(p, 12, QString());
-    centred(p, 10, 1.33f, QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  1.0"));
+    centred(p, 10, 1.33f, QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  ") + QLatin1String(kVersion));
     centred(p, 10, 1.4f, QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"));
     centred(p, 10, 1.4f, QStringLiteral("The Morvane development team"));
     centred(p, 10, 1.3f, QStringLiteral(u"ออกแบบ เขียนโปรแกรม และเรียบเรียงคำทำนายความรักทั้งหมด"));
     centred(p, 13, 1.4f, QStringLiteral(u"จัดทำขึ้นเมื่อ พ.ศ. 2569"));
     return p.endDoc();
-}
-
-void Form2::Lbl_Print_Click()
-{
-    // Stays disabled until the window closes, or until printing has failed
-    // and the user may try again.
-    Lbl_Print->setEnabled(false);
-    const Form3 &layout = Form3::instance();
-    const ReportInput input{DisplayName->text(),
-                            DisplayBirthday->text(),
-                            layout.PrintPro->text(),
-                            layout.PrintEveryYNow->text(),
-                            layout.PrintEveryYNext->text(),
-                            layout.printFontName(),
-                            clock().now()};
-
-    std::unique_ptr<PrintDevice> printer = defaultPrinter() ? defaultPrinter()() : nullptr;
-    if (!printer) {
-        offerPdf(input);
-        return;
-    }
-    if (!printReport(*printer, input)) {
-        reportFailure(QStringLiteral(u"พิมพ์คำทำนายไม่สำเร็จ"), printer->errorText());
-        return;
-    }
-    Lbl_Close_Click();
-}
-
-void Form2::reportFailure(const QString &what, const QString &why)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("PrintFailed"));
-    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังอยู่ครบ ลองตรวจสอบแล้วกด \"พิมพ์\" อีกครั้งได้"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
-    Lbl_Print->setEnabled(true);
-}
-
-void Form2::offerPdf(const ReportInput &input)
-{
-    auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Morvane"),
-                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในเครื่องคอมพิวเตอร์นี้"), QMessageBox::NoButton, this);
-    box->setObjectName(QStringLiteral("NoPrinter"));
-    box->setInformativeText(QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่"));
-    QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
-    box->setDefaultButton(save);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    connect(box, &QMessageBox::finished, this, [this, box, save, input] {
-        if (box->clickedButton() != save) {
-            Lbl_Print->setEnabled(true);
-            return;
-        }
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        auto *dialog = new QFileDialog(this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-                                       QDir(folder.isEmpty() ? QDir::homePath() : folder)
-                                           .filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
-                                       QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
-        dialog->setObjectName(QStringLiteral("SavePdf"));
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setDefaultSuffix(QStringLiteral("pdf"));
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(dialog, &QFileDialog::rejected, this, [this] { Lbl_Print->setEnabled(true); });
-        connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {
-            std::unique_ptr<PrintDevice> pdf = pdfFile(path);
-            if (!printReport(*pdf, input)) {
-                reportFailure(QStringLiteral(u"บันทึกไฟล์ PDF ไม่สำเร็จ"), pdf->errorText());
-                return;
-            }
-            Lbl_Close_Click();
-        });
-        dialog->open();
-    });
-    box->open();
 }
 
 }  // namespace morvane

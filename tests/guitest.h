@@ -4,6 +4,7 @@
 
 #include "form1.h"
 #include "setup.h"
+#include "wiring.h"
 
 #include <QApplication>
 #include <QTest>

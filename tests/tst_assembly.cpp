@@ -1,6 +1,7 @@
 // The reading assembly without any window: the two heading lines and the
 // keys, for ordinary and for absurd entries.
 #include "assembly.h"
+#include "text.h"
 
 #include <QTest>
 
@@ -9,11 +10,6 @@
 using namespace morvane;
 
 namespace {
-
-QString q(const std::u16string &s)
-{
-    return QString::fromStdU16String(s);
-}
 
 BirthEntry entry(int day, int month, const char16_t *monthText, const char16_t *year, const char16_t *name = u"")
 {
@@ -37,8 +33,8 @@ private slots:
     void workedExample()
     {
         const AssembledReading r = AssembleReading(entry(9, 10, u"ตุลาคม", u"2522"), 7, 12, 2569);
-        QCOMPARE(q(r.nameLine), QStringLiteral(u"ไม่ระบุชื่อ"));
-        QCOMPARE(q(r.birthLine), QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"));
+        QCOMPARE(toQString(r.nameLine), QStringLiteral(u"ไม่ระบุชื่อ"));
+        QCOMPARE(toQString(r.birthLine), QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"));
         QCOMPARE(r.weekday, 2);
         QCOMPARE(r.sign, std::optional<int>(10));
         QCOMPARE(r.animal, 2);
@@ -49,8 +45,8 @@ private slots:
 
     void namesStayAsTyped()
     {
-        QCOMPARE(q(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"   "), 1, 1, 2569).nameLine), QStringLiteral("   "));
-        QCOMPARE(q(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"<i>x</i>"), 1, 1, 2569).nameLine),
+        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"   "), 1, 1, 2569).nameLine), QStringLiteral("   "));
+        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"<i>x</i>"), 1, 1, 2569).nameLine),
                  QStringLiteral("<i>x</i>"));
     }
 
@@ -71,7 +67,7 @@ private slots:
         const AssembledReading r = AssembleReading(entry(0, 0, u"", u""), 7, 12, 2569);
         QCOMPARE(r.sign, std::nullopt);
         QVERIFY(r.yearPosition && *r.yearPosition >= 0 && *r.yearPosition < 8);
-        QVERIFY(q(r.birthLine).contains(QStringLiteral(u"  ปี")));
+        QVERIFY(toQString(r.birthLine).contains(QStringLiteral(u"  ปี")));
     }
 };
 

@@ -2,6 +2,7 @@
 // its length, and every block keeps the rules the print layout relies on.
 // A failure names the reading and the block.
 #include "readings.h"
+#include "text.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -47,11 +48,6 @@ QList<Expected> catalogue()
     return all;
 }
 
-QString q(std::u16string_view s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 bool isThaiLetterOrMark(QChar c)
 {
     return (c >= u'\u0E01' && c <= u'\u0E3A') || (c >= u'\u0E40' && c <= u'\u0E4E');
@@ -91,7 +87,7 @@ private slots:
         int hyphens = 0;
         for (const Expected &e : catalogue()) {
             for (std::size_t i = 0; i < e.reading.size(); ++i) {
-                const QString b = q(e.reading[i]);
+                const QString b = toQString(e.reading[i]);
                 const bool last = i + 1 == e.reading.size();
                 const QByteArray at = where(e, static_cast<qsizetype>(i));
                 if (last)
@@ -128,7 +124,7 @@ private slots:
         for (const Expected &e : catalogue()) {
             QString text;
             for (std::size_t i = 0; i < e.reading.size(); ++i) {
-                QString b = q(e.reading[i]);
+                QString b = toQString(e.reading[i]);
                 if (b.endsWith(u'-'))
                     b.chop(1);
                 else
@@ -149,7 +145,7 @@ private slots:
 
     void closingAdvice()
     {
-        const QString advice = q(kClosingAdvice);
+        const QString advice = toQString(kClosingAdvice);
         QCOMPARE(advice.size(), 177);
         QVERIFY(advice.startsWith(QString(7, u' ')));
         QVERIFY(advice[7] != u' ');

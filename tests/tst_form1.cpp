@@ -262,15 +262,24 @@ private slots:
     {
         Form1 form;
         int opened = 0;
-        form.openResult = [&](Form1 &f) {
+        BirthEntry asked;
+        connect(&form, &Form1::predictRequested, this, [&](const BirthEntry &entry) {
             ++opened;
-            QVERIFY(!f.CmdPredict->isEnabled());
-            QCOMPARE(f.cursor().shape(), Qt::WaitCursor);
-        };
+            asked = entry;
+            QVERIFY(!form.CmdPredict->isEnabled());
+            QCOMPARE(form.cursor().shape(), Qt::WaitCursor);
+        });
+        form.TxtName->setText(QStringLiteral(u"  สมชาย "));
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);
+        // The entry as the lists show it, the name untrimmed.
+        QCOMPARE(QString::fromStdU16String(asked.name), QStringLiteral(u"  สมชาย "));
+        QCOMPARE(asked.day, 9);
+        QCOMPARE(asked.month, 10);
+        QCOMPARE(QString::fromStdU16String(asked.monthText), QStringLiteral(u"ตุลาคม"));
+        QCOMPARE(QString::fromStdU16String(asked.yearText), QStringLiteral("2522"));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);  // disabled until the result window gives it back
     }

@@ -10,6 +10,7 @@
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
+#include "text.h"
 #include "writeprophesy.h"
 
 #include <QApplication>
@@ -77,11 +78,6 @@ private:
     float x_ = 0;
 };
 
-QString q(const std::u16string &s)
-{
-    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QString run(const QString &program, const QStringList &args)
 {
     QProcess p;
@@ -107,9 +103,9 @@ ReportInput sample(const QString &name = QStringLiteral(u"มาลัย ใจ
     const ProphesyTexts t = WriteProphesy(0, 1, 0, 0);
     return {name,
             QStringLiteral(u"เกิดวันอาทิตย์ ที่ 7 มกราคม พ.ศ. 2522  ราศีมังกร ปีมะเมีย"),
-            q(t.printPro),
-            q(t.printNow),
-            q(t.printNext),
+            toQString(t.printPro),
+            toQString(t.printNow),
+            toQString(t.printNext),
             kBrowallia,
             QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41))};
 }

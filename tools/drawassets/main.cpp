@@ -7,6 +7,7 @@
 // --preview also writes enlarged copies and a mock-up of the shaped result
 // window, which is how the pictures are judged by eye.
 
+#include "design.h"
 #include "outline.h"
 
 #include <QDir>
@@ -27,15 +28,16 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
 
 // ---------------------------------------------------------------------------
 // Colours the host windows paint behind the pictures; edges must match them.
-const QColor kBannerBack(255, 192, 255);
-const QColor kAboutBack(255, 224, 192);
-const QColor kPaper(255, 255, 192);
+constexpr QColor kBannerBack = morvane::design::kForm1Back;
+constexpr QColor kAboutBack = morvane::design::kForm4Back;
+constexpr QColor kPaper = morvane::design::kSheet;
 
 const QColor kPlum(92, 20, 78);
 const QColor kRose(196, 38, 104);
@@ -264,16 +266,17 @@ void paintSparkle(QPainter &p, QPointF c, double r, const QColor &col, int glowA
     p.drawPath(sparklePath(c, r));
 }
 
-// First installed family of a list, so the generator still runs where one
-// of the TLWG fonts is missing.
-QString pickFamily(const QStringList &wanted)
+// The pictures are drawn with named fonts only, so the same source gives
+// the same pictures on every machine: a missing font stops the generator,
+// naming the Debian package that brings it.
+QString requireFamily(const QString &family, const char *package)
 {
     // Families can carry a foundry suffix ("Z003 [urw]"), so ask what a
     // request actually resolves to instead of searching the family list.
-    for (const QString &f : wanted)
-        if (QFontInfo(QFont(f)).family().startsWith(f, Qt::CaseInsensitive))
-            return f;
-    return QFont().defaultFamily();
+    if (QFontInfo(QFont(family)).family().startsWith(family, Qt::CaseInsensitive))
+        return family;
+    std::fprintf(stderr, "drawassets: the font %s is missing; install %s\n", qPrintable(family), package);
+    std::exit(1);
 }
 
 bool fontCovers(const QFont &font, const QString &text)
@@ -407,9 +410,8 @@ QImage drawBanner()
              kBannerBack);
 
     // Title.
-    QFont title(pickFamily({"Z003", "URW Chancery L", "Kinnari"}));
+    QFont title(requireFamily(QStringLiteral("Z003"), "fonts-urw-base35"));
     title.setPixelSize(70);
-    title.setItalic(title.family() == "Kinnari");
     QPainterPath word;
     word.addText(0, 0, title, QStringLiteral("Morvane"));
     const QRectF wb = word.boundingRect();
@@ -432,7 +434,7 @@ QImage drawBanner()
 
     // Thai subtitle "love fortune".
     const QString thai = QStringLiteral(u"ดูดวงความรัก");
-    QFont sub(pickFamily({"Kinnari", "Norasi", "Laksaman", "Garuda"}));
+    QFont sub(requireFamily(QStringLiteral("Kinnari"), "fonts-tlwg-kinnari"));
     sub.setPixelSize(21);
     sub.setBold(true);
     if (!fontCovers(sub, thai))
@@ -692,15 +694,19 @@ QImage drawGrab()
 // the window shape is a big rectangle minus the cuts below. The torn rim is
 // drawn along that shape, so the cut looks like the paper's own edge.
 
-constexpr int kWinW = 569, kWinH = 475;
-const QRect kSheetRect(0, 8, 561, 461);
+constexpr int kWinW = morvane::px(morvane::design::kForm2Size.width());
+constexpr int kWinH = morvane::px(morvane::design::kForm2Size.height());
+constexpr QRect kSheetRect = morvane::twipsRect(morvane::design::kForm2Picture);
 constexpr int kImgW = 274, kImgH = 352;
 
 // Opaque controls the window lays over the sheet; the paper under and
 // around them must be the plain paper colour.
-const QRect kControls[] = {
-    {80, 40, 409, 41}, {56, 80, 457, 25}, {56, 120, 473, 273}, {160, 400, 73, 33}, {344, 400, 57, 33},
-};
+const std::vector<QRect> kControls = [] {
+    std::vector<QRect> rects;
+    for (const QRect &twips : morvane::design::kForm2Controls)
+        rects.push_back(morvane::twipsRect(twips));
+    return rects;
+}();
 
 // The program's own outline, clipped to the window.
 QRegion windowShape()

@@ -1,0 +1,26 @@
+#include "wiring.h"
+
+#include "form1.h"
+#include "form2.h"
+#include "form4.h"
+#include "windows.h"
+
+namespace morvane {
+
+void wireWindows(Form1 &form1)
+{
+    QObject::connect(&form1, &Form1::predictRequested, &form1, [&form1](const BirthEntry &entry) {
+        // Form_Load of the result window: the reading from the entry, then
+        // the input window goes out of sight and the sheet comes up centred
+        // where the input window was.
+        auto *form2 = new Form2(entry);
+        QObject::connect(form2, &Form2::closed, &form1, &Form1::resultClosed);
+        QScreen *screen = form1.screen();
+        form1.hide();
+        centreOnScreen(*form2, screen);
+        form2->show();
+    });
+    QObject::connect(&form1, &Form1::aboutRequested, &form1, [&form1] { Form4::open(form1); });
+}
+
+}  // namespace morvane
