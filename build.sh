@@ -19,7 +19,7 @@ runtime_packages=(
 )
 test_packages=(
   xvfb xauth x11-utils poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
-  dpkg-dev appstream clang libclang-rt-14-dev
+  dpkg-dev appstream clang libclang-rt-14-dev clang-format
 )
 
 install_missing() {
@@ -55,6 +55,9 @@ case "$what" in
   test)
     install_missing "${runtime_packages[@]}" "${test_packages[@]}"
     export QT_QPA_PLATFORM=offscreen
+
+    # The house style: clang-format has nothing to change.
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --style=file --dry-run --Werror
     configure_and_build ci
     ctest --preset ci
 

@@ -182,9 +182,9 @@ void Form1::Form_Load()
     const int Y = y + kBuddhistEraOffset;
 
     const int w = DweekNum(d, m, Y);
-    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + toQString(DayOfweek(w)) + QStringLiteral(u" ที่ ")
-                       + QString::number(d) + QStringLiteral(u" เดือน") + toQString(MonthName(m))
-                       + QStringLiteral(u" พ.ศ. ") + QString::number(Y));
+    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + toQString(DayOfweek(w)) + QStringLiteral(u" ที่ ") + QString::number(d)
+                       + QStringLiteral(u" เดือน") + toQString(MonthName(m)) + QStringLiteral(u" พ.ศ. ")
+                       + QString::number(Y));
 
     {
         // Appending must not select anything; the selection comes next.
@@ -233,17 +233,16 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::warnAboutClock()
 {
     const QDate today = clock().now().date();
-    const QString shown = today.isValid()
-        ? QStringLiteral("%1 %2 พ.ศ. %3").arg(today.day()).arg(toQString(MonthName(today.month())))
-              .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
-        : QStringLiteral(u"ไม่ทราบ");
+    const QString shown = today.isValid() ? QStringLiteral("%1 %2 พ.ศ. %3")
+                                                .arg(today.day())
+                                                .arg(toQString(MonthName(today.month())))
+                                                .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
+                                          : QStringLiteral(u"ไม่ทราบ");
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"),
-                                QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1) ดูไม่ถูกต้อง").arg(shown),
-                                QMessageBox::Ok, this);
+                                QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1) ดูไม่ถูกต้อง").arg(shown), QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("ClockWarning"));
-    box->setInformativeText(QStringLiteral(
-        u"อายุและคำทำนายคำนวณจากวันที่ของเครื่อง รายการปีเกิดจึงอาจไม่ครบ "
-        u"กรุณาตั้งวันที่และเวลาของเครื่องให้ถูกต้อง แล้วเปิดโปรแกรมใหม่อีกครั้ง"));
+    box->setInformativeText(QStringLiteral(u"อายุและคำทำนายคำนวณจากวันที่ของเครื่อง รายการปีเกิดจึงอาจไม่ครบ "
+                                           u"กรุณาตั้งวันที่และเวลาของเครื่องให้ถูกต้อง แล้วเปิดโปรแกรมใหม่อีกครั้ง"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -35,8 +35,7 @@ QString shown(QString text)
     return text;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::Alignment alignment,
-                  const QColor &text)
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::Alignment alignment, const QColor &text)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
@@ -54,17 +53,17 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::
 QString Form4::label2Text()
 {
     return QStringLiteral(u"พฤษภาคม  2543") + kLineEnd + kLineEnd
-        + lines({QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"), QStringLiteral("The Morvane development team"),
-                 QStringLiteral(u"ผู้เขียนโปรแกรมและคำทำนายทั้งหมด")});
+           + lines({QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"), QStringLiteral("The Morvane development team"),
+                    QStringLiteral(u"ผู้เขียนโปรแกรมและคำทำนายทั้งหมด")});
 }
 
 QString Form4::label3Text()
 {
     return QString(46, u' ') + QStringLiteral(u"คำแนะนำ") + kLineEnd
-        + lines({QStringLiteral(u"       ดวงชะตาของคนเรานั้นไม่ได้ดีหรือร้ายเหมือนกันไปเสียทุกด้าน"),
-                 QStringLiteral(u"บางคนหน้าที่การงานรุ่งเรืองก้าวหน้าดี แต่กลับอาภัพในเรื่องความรัก"),
-                 QStringLiteral(u"เพราะดวงด้านความรักในช่วงเวลานั้นยังอ่อนอยู่ จึงควรตรวจดูดวงความ-"),
-                 QStringLiteral(u"รักของคุณให้ดีตั้งแต่วันนี้เป็นต้นไป")});
+           + lines({QStringLiteral(u"       ดวงชะตาของคนเรานั้นไม่ได้ดีหรือร้ายเหมือนกันไปเสียทุกด้าน"),
+                    QStringLiteral(u"บางคนหน้าที่การงานรุ่งเรืองก้าวหน้าดี แต่กลับอาภัพในเรื่องความรัก"),
+                    QStringLiteral(u"เพราะดวงด้านความรักในช่วงเวลานั้นยังอ่อนอยู่ จึงควรตรวจดูดวงความ-"),
+                    QStringLiteral(u"รักของคุณให้ดีตั้งแต่วันนี้เป็นต้นไป")});
 }
 
 QString Form4::label4Text()
@@ -122,9 +121,9 @@ Form4::Form4(QWidget &owner)
     Label4->setText(QStringLiteral("Label4"));
 
     setCursor(pointingHand());
-    for (QWidget *w : {static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label1),
-                       static_cast<QWidget *>(Label2), static_cast<QWidget *>(Frame1),
-                       static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4)}) {
+    for (QWidget *w :
+         {static_cast<QWidget *>(Image1), static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+          static_cast<QWidget *>(Frame1), static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4)}) {
         w->setToolTip(QStringLiteral(u"คลิ๊กเพื่อปิด"));
         w->setCursor(pointingHand());
         w->installEventFilter(this);
@@ -165,8 +164,7 @@ void Form4::mouseReleaseEvent(QMouseEvent *event)
 
 bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Form_Click();
         return true;
     }

@@ -2,8 +2,8 @@
 // window of the same size, the toolkit's own floor), a prediction until its
 // window is shown, composing a reading, and writing the report as a PDF.
 #include "clock.h"
-#include "form1.h"
 #include "fonts.h"
+#include "form1.h"
 #include "form2.h"
 #include "printer.h"
 #include "report.h"

@@ -49,8 +49,8 @@ void appendPrint(std::u16string &print, Reading reading)
 
 }  // namespace
 
-ProphesyTexts WriteProphesy(std::optional<int> weekday, std::optional<int> sign,
-                            std::optional<int> animal, std::optional<int> yearPosition)
+ProphesyTexts WriteProphesy(std::optional<int> weekday, std::optional<int> sign, std::optional<int> animal,
+                            std::optional<int> yearPosition)
 {
     const Reading day = pick(DayProphesy, weekday);
     const Reading zodiac = pick(ZodiacProphesy, sign);

@@ -20,7 +20,7 @@ struct ProphesyTexts
 // Keys: weekday 0..6, sign 1..12, animal 0..11 and the year-cycle position
 // 0..7 of this year; next year is the following place, 7 wrapping to 0. A
 // key that is missing or outside its table gives an empty reading.
-ProphesyTexts WriteProphesy(std::optional<int> weekday, std::optional<int> sign,
-                            std::optional<int> animal, std::optional<int> yearPosition);
+ProphesyTexts WriteProphesy(std::optional<int> weekday, std::optional<int> sign, std::optional<int> animal,
+                            std::optional<int> yearPosition);
 
 }  // namespace morvane

@@ -9,12 +9,12 @@ namespace morvane {
 
 struct BirthEntry
 {
-    std::u16string name;       // as typed, not trimmed
-    int day = 0;               // day list position + 1 (0 when none is chosen)
-    int month = 0;             // month list position + 1
-    std::u16string dayText;    // the lists' texts, copied into the birth line
+    std::u16string name;     // as typed, not trimmed
+    int day = 0;             // day list position + 1 (0 when none is chosen)
+    int month = 0;           // month list position + 1
+    std::u16string dayText;  // the lists' texts, copied into the birth line
     std::u16string monthText;
-    std::u16string yearText;   // a Buddhist-era year, such as "2522"
+    std::u16string yearText;  // a Buddhist-era year, such as "2522"
 };
 
 struct AssembledReading

@@ -25,7 +25,7 @@ constexpr long long daysBeforeYear(long long y)
 {
     const long long py = y - 1;
     return 365 * (y - 1970) + floorDiv(py, 4) - floorDiv(py, 100) + floorDiv(py, 400)
-        - (492 - 19 + 4);  // the same three counts for 1969: 492, 19, 4
+           - (492 - 19 + 4);  // the same three counts for 1969: 492, 19, 4
 }
 
 static_assert(daysBeforeYear(1970) == 0);

@@ -54,8 +54,7 @@ std::optional<int> EveryYearProphesy(int weekday);
 // as passed; someone born on 29 February has their birthday on 1 March in
 // other years. Negative when the birth date lies after the given day; the
 // result is clamped to the range of int.
-int AgeOn(int birthDay, int birthMonth, int birthYearBE, int day, int month,
-          int yearBE);
+int AgeOn(int birthDay, int birthMonth, int birthYearBE, int day, int month, int yearBE);
 
 // Year-cycle position at an age: (cycle place of the weekday + age) mod 8,
 // always 0..7 (negative ages wrap round), or no value for an invalid weekday.

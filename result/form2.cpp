@@ -55,8 +55,8 @@ void setTextColour(QWidget *w, const QColor &text)
 }
 
 template <typename Label>
-Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                 const QColor &colour, qreal size, const QString &tip)
+Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour,
+                 qreal size, const QString &tip)
 {
     auto *label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
@@ -131,9 +131,9 @@ void Form2::buildWindow()
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
-    DisplayName = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"),
-                                       twipsRect(design::kForm2Name), QColor(0, 128, 0), 24,
-                                       QStringLiteral("Your name"));
+    DisplayName
+        = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"), twipsRect(design::kForm2Name),
+                               QColor(0, 128, 0), 24, QStringLiteral("Your name"));
     DisplayBirthday = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"),
                                            twipsRect(design::kForm2Birthday), QColor(0, 0, 255), 15.75,
                                            QStringLiteral("Your Birthday"));
@@ -161,8 +161,7 @@ void Form2::buildWindow()
 
     for (QObject *o : {static_cast<QObject *>(Image1), static_cast<QObject *>(DisplayName),
                        static_cast<QObject *>(DisplayBirthday), static_cast<QObject *>(Lbl_Print),
-                       static_cast<QObject *>(Lbl_Close),
-                       static_cast<QObject *>(TxtDisplayProphesy->viewport())})
+                       static_cast<QObject *>(Lbl_Close), static_cast<QObject *>(TxtDisplayProphesy->viewport())})
         o->installEventFilter(this);
 
     // Only the reading box takes the keyboard; Esc closes like "ปิด" and
@@ -352,10 +351,10 @@ void Form2::offerPdf(const ReportInput &input)
             return;
         }
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        auto *dialog = new QFileDialog(this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-                                       QDir(folder.isEmpty() ? QDir::homePath() : folder)
-                                           .filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
-                                       QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
+        auto *dialog = new QFileDialog(
+            this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
+            QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
+            QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
         dialog->setObjectName(QStringLiteral("SavePdf"));
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("pdf"));

@@ -20,7 +20,7 @@ constexpr qreal kTwipsPerInch = 1440;
 
 }  // namespace
 
-PainterPrintDevice::PainterPrintDevice(QPagedPaintDevice &device) : device_(device) {}
+PainterPrintDevice::PainterPrintDevice(QPagedPaintDevice &device) : device_(device) { }
 
 PainterPrintDevice::~PainterPrintDevice()
 {
@@ -149,8 +149,7 @@ struct Holder
 {
     template <typename... Args>
     explicit Holder(Args &&...args) : device(std::forward<Args>(args)...)
-    {
-    }
+    { }
     Device device;
 };
 
@@ -164,10 +163,7 @@ public:
         device.setCreator(QStringLiteral("Morvane ") + QLatin1String(kVersion));
     }
 
-    QString errorText() const override
-    {
-        return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(name_);
-    }
+    QString errorText() const override { return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(name_); }
 
 protected:
     bool deviceFailed() const override { return device.printerState() == QPrinter::Error; }

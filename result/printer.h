@@ -71,8 +71,8 @@ private:
     std::unique_ptr<QPainter> painter_;
     QString fontName_;
     qreal fontSize_ = 12;
-    float x_ = 0;   // twips
-    qreal y_ = 0;   // device units from the top of the printable area
+    float x_ = 0;  // twips
+    qreal y_ = 0;  // device units from the top of the printable area
     int pages_ = 0;
     QString error_;
 };

@@ -31,18 +31,17 @@ void centred(PrintDevice &p, qreal size, float divisor, const QString &text)
 
 }  // namespace
 
-const QString kNoteLine1 = QStringLiteral(
-    u"             คำทำนายทั้งหมดนี้กล่าวไว้เฉพาะเรื่องที่ควรรู้ เพื่อให้คุณนำไปปรับปรุงตนเองหรือใช้เตือนใจให้ระมัดระวัง "
-    u"ส่วนเรื่องปลีกย่อยที่ไม่สำคัญจึงมิได้นำมากล่าวถึง");
-const QString kNoteLine2 =
-    QStringLiteral(u"    หากมีสติและหมั่นปรับปรุงตนเองอยู่เสมอ เหตุการณ์ทั้งปวงก็ย่อมเปลี่ยนไปในทางที่ดี.");
+const QString kNoteLine1
+    = QStringLiteral(u"             คำทำนายทั้งหมดนี้กล่าวไว้เฉพาะเรื่องที่ควรรู้ เพื่อให้คุณนำไปปรับปรุงตนเองหรือใช้เตือนใจให้ระมัดระวัง "
+                     u"ส่วนเรื่องปลีกย่อยที่ไม่สำคัญจึงมิได้นำมากล่าวถึง");
+const QString kNoteLine2 = QStringLiteral(u"    หากมีสติและหมั่นปรับปรุงตนเองอยู่เสมอ เหตุการณ์ทั้งปวงก็ย่อมเปลี่ยนไปในทางที่ดี.");
 
 QString stampDate(const QDate &date)
 {
     const int yearBE = date.year() + kBuddhistEraOffset;
     return QStringLiteral(u"วัน") + toQString(DayOfweek(DweekNum(date.day(), date.month(), yearBE)))
-        + QStringLiteral(u" ที่ ") + QString::number(date.day()) + u' ' + toQString(MonthName(date.month()))
-        + QStringLiteral(u" พ.ศ. ") + QString::number(yearBE);
+           + QStringLiteral(u" ที่ ") + QString::number(date.day()) + u' ' + toQString(MonthName(date.month()))
+           + QStringLiteral(u" พ.ศ. ") + QString::number(yearBE);
 }
 
 QString stampTime(const QTime &time)
@@ -60,8 +59,9 @@ bool printReport(PrintDevice &p, const ReportInput &in)
     left(p, 22, QString());
     centred(p, 22, 1.4f, in.name);
     left(p, 13, QString());
-    left(p, 16, QStringLiteral(u"วันและเวลาการทำนาย :  ") + stampDate(in.moment.date()) + QStringLiteral("  ")
-                    + stampTime(in.moment.time()));
+    left(p, 16,
+         QStringLiteral(u"วันและเวลาการทำนาย :  ") + stampDate(in.moment.date()) + QStringLiteral("  ")
+             + stampTime(in.moment.time()));
     left(p, 16, QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday);
     left(p, 13, QString());
     left(p, 16, QStringLiteral(u"คำทำนาย"));

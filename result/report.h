@@ -12,13 +12,13 @@ class PrintDevice;
 // What the report prints, gathered from the result window and Form3.
 struct ReportInput
 {
-    QString name;       // Form2's name line
-    QString birthday;   // Form2's birth line
-    QString printPro;   // Form3's print lines, lone CR between lines
+    QString name;      // Form2's name line
+    QString birthday;  // Form2's birth line
+    QString printPro;  // Form3's print lines, lone CR between lines
     QString printNow;
     QString printNext;
-    QString fontName;   // the print font, Form3.PrintPro's family
-    QDateTime moment;   // when "พิมพ์" was pressed
+    QString fontName;  // the print font, Form3.PrintPro's family
+    QDateTime moment;  // when "พิมพ์" was pressed
 };
 
 // "วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569" and "เวลา 09:05 น." for that moment.

@@ -45,7 +45,8 @@ private slots:
 
     void namesStayAsTyped()
     {
-        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"   "), 1, 1, 2569).nameLine), QStringLiteral("   "));
+        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"   "), 1, 1, 2569).nameLine),
+                 QStringLiteral("   "));
         QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"<i>x</i>"), 1, 1, 2569).nameLine),
                  QStringLiteral("<i>x</i>"));
     }

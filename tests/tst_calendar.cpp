@@ -11,9 +11,7 @@
 
 using namespace morvane;
 
-namespace {
-
-}  // namespace
+namespace { }  // namespace
 
 class TestCalendar : public QObject
 {
@@ -34,15 +32,15 @@ private slots:
 
     void workedWeekdays()
     {
-        QCOMPARE(DweekNum(9, 10, 2522), 2);   // Tuesday
-        QCOMPARE(DweekNum(29, 2, 2543), 2);   // Tuesday
-        QCOMPARE(DweekNum(1, 3, 2543), 3);    // Wednesday
-        QCOMPARE(DweekNum(28, 2, 2443), 3);   // 1900 has no 29 February
+        QCOMPARE(DweekNum(9, 10, 2522), 2);  // Tuesday
+        QCOMPARE(DweekNum(29, 2, 2543), 2);  // Tuesday
+        QCOMPARE(DweekNum(1, 3, 2543), 3);   // Wednesday
+        QCOMPARE(DweekNum(28, 2, 2443), 3);  // 1900 has no 29 February
         QCOMPARE(DweekNum(1, 3, 2443), 4);
-        QCOMPARE(DweekNum(1, 1, 2490), 3);    // the earliest year offered
-        QCOMPARE(DweekNum(1, 1, 2442), 0);    // 1 January 1899, a Sunday
-        QCOMPARE(DweekNum(7, 12, 2569), 1);   // Monday 7 December 2026
-        QCOMPARE(DweekNum(3, 1, 2569), 6);    // Saturday 3 January 2026
+        QCOMPARE(DweekNum(1, 1, 2490), 3);   // the earliest year offered
+        QCOMPARE(DweekNum(1, 1, 2442), 0);   // 1 January 1899, a Sunday
+        QCOMPARE(DweekNum(7, 12, 2569), 1);  // Monday 7 December 2026
+        QCOMPARE(DweekNum(3, 1, 2569), 6);   // Saturday 3 January 2026
     }
 
     void everyDayMatchesTheGregorianCalendar()

@@ -31,14 +31,14 @@ QList<Expected> catalogue()
         all.append({dayNames[k], DayProphesy(k), day[k][0], day[k][1], 8});
     const int sign[][2] = {{4, 592}, {4, 579}, {4, 604}, {5, 752}, {5, 705}, {5, 758},
                            {5, 754}, {4, 556}, {4, 517}, {6, 919}, {4, 518}, {4, 591}};
-    const char *signNames[] = {"Capricorn", "Aquarius", "Pisces", "Aries", "Taurus", "Gemini",
-                               "Cancer", "Leo", "Virgo", "Libra", "Scorpio", "Sagittarius"};
+    const char *signNames[] = {"Capricorn", "Aquarius", "Pisces", "Aries", "Taurus",  "Gemini",
+                               "Cancer",    "Leo",      "Virgo",  "Libra", "Scorpio", "Sagittarius"};
     for (int k = 1; k <= 12; ++k)
         all.append({signNames[k - 1], ZodiacProphesy(k), sign[k - 1][0], sign[k - 1][1], 8});
     const int animal[][2] = {{4, 518}, {4, 510}, {6, 817}, {4, 604}, {4, 503}, {3, 425},
                              {3, 469}, {3, 470}, {3, 473}, {4, 538}, {4, 600}, {3, 454}};
-    const char *animalNames[] = {"Snake", "Horse", "Goat", "Monkey", "Rooster", "Dog",
-                                 "Pig", "Rat", "Ox", "Tiger", "Rabbit", "Dragon"};
+    const char *animalNames[]
+        = {"Snake", "Horse", "Goat", "Monkey", "Rooster", "Dog", "Pig", "Rat", "Ox", "Tiger", "Rabbit", "Dragon"};
     for (int k = 0; k < 12; ++k)
         all.append({animalNames[k], AniProphesy(k), animal[k][0], animal[k][1], 8});
     const int yearly[][2] = {{4, 525}, {3, 402}, {3, 456}, {3, 462}, {3, 337}, {3, 426}, {3, 427}, {4, 537}};
@@ -75,8 +75,7 @@ private slots:
             int total = 0;
             for (Block b : e.reading)
                 total += static_cast<int>(b.size());
-            QVERIFY2(total == e.characters,
-                     QByteArray(e.name) + ": " + QByteArray::number(total) + " characters");
+            QVERIFY2(total == e.characters, QByteArray(e.name) + ": " + QByteArray::number(total) + " characters");
             blocks += e.blocks;
         }
         QCOMPARE(blocks, 166);
@@ -101,7 +100,7 @@ private slots:
                 for (qsizetype c = 0; c < b.size(); ++c) {
                     const QChar ch = b[c];
                     const bool allowed = isThaiLetterOrMark(ch) || ch == u' ' || (ch >= u'0' && ch <= u'9')
-                        || (ch == u'-' && c == b.size() - 1);
+                                         || (ch == u'-' && c == b.size() - 1);
                     QVERIFY2(allowed, at + " character " + QByteArray::number(c));
                 }
                 if (b.endsWith(u'-')) {
@@ -136,8 +135,8 @@ private slots:
                 if (clause.size() < 20 || mine.contains(clause))
                     continue;
                 mine.insert(clause);
-                QVERIFY2(!seen.contains(clause), QByteArray(e.name) + " repeats " + seen.value(clause) + ": "
-                                                     + clause.toUtf8());
+                QVERIFY2(!seen.contains(clause),
+                         QByteArray(e.name) + " repeats " + seen.value(clause) + ": " + clause.toUtf8());
                 seen.insert(clause, e.name);
             }
         }

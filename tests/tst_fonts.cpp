@@ -87,12 +87,11 @@ private slots:
         }
         layout.endLayout();
         QVERIFY2(lines.size() >= 3, qPrintable(lines.join(u'|')));
-        const QStringList words = {QStringLiteral(u"ความ"), QStringLiteral(u"รัก"), QStringLiteral(u"ของ"),
-                                   QStringLiteral(u"คุณ"), QStringLiteral(u"จะ"), QStringLiteral(u"สดใส"),
-                                   QStringLiteral(u"เหมือน"), QStringLiteral(u"ดอกไม้"), QStringLiteral(u"แรก"),
-                                   QStringLiteral(u"แย้ม"), QStringLiteral(u"ใน"), QStringLiteral(u"ฤดูฝน"),
-                                   QStringLiteral(u"ฤดู"), QStringLiteral(u"ฝน"), QStringLiteral(u"ดอก"),
-                                   QStringLiteral(u"ไม้")};
+        const QStringList words
+            = {QStringLiteral(u"ความ"), QStringLiteral(u"รัก"),   QStringLiteral(u"ของ"),   QStringLiteral(u"คุณ"),
+               QStringLiteral(u"จะ"),   QStringLiteral(u"สดใส"), QStringLiteral(u"เหมือน"), QStringLiteral(u"ดอกไม้"),
+               QStringLiteral(u"แรก"),  QStringLiteral(u"แย้ม"),  QStringLiteral(u"ใน"),    QStringLiteral(u"ฤดูฝน"),
+               QStringLiteral(u"ฤดู"),   QStringLiteral(u"ฝน"),   QStringLiteral(u"ดอก"),   QStringLiteral(u"ไม้")};
         // Every line must end where a word ends.
         qsizetype pos = 0;
         for (const QString &line : std::as_const(lines)) {

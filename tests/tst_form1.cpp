@@ -80,9 +80,8 @@ private slots:
         QCOMPARE(form.CobYear->findText(QStringLiteral("2569")), -1);
         QCOMPARE(entries(form.CobDay), numbers(1, 31));
         QCOMPARE(entries(form.CobMonth),
-                 (QStringList{u"มกราคม"_qs, u"กุมภาพันธ์"_qs, u"มีนาคม"_qs, u"เมษายน"_qs, u"พฤษภาคม"_qs,
-                              u"มิถุนายน"_qs, u"กรกฎาคม"_qs, u"สิงหาคม"_qs, u"กันยายน"_qs, u"ตุลาคม"_qs,
-                              u"พฤศจิกายน"_qs, u"ธันวาคม"_qs}));
+                 (QStringList{u"มกราคม"_qs, u"กุมภาพันธ์"_qs, u"มีนาคม"_qs, u"เมษายน"_qs, u"พฤษภาคม"_qs, u"มิถุนายน"_qs,
+                              u"กรกฎาคม"_qs, u"สิงหาคม"_qs, u"กันยายน"_qs, u"ตุลาคม"_qs, u"พฤศจิกายน"_qs, u"ธันวาคม"_qs}));
         QCOMPARE(form.CobDay->currentText(), QStringLiteral("9"));
         QCOMPARE(form.CobMonth->currentText(), QStringLiteral(u"ตุลาคม"));
         QCOMPARE(form.CobYear->currentText(), QStringLiteral("2522"));
@@ -106,8 +105,8 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QCOMPARE(QApplication::focusWidget(), form.CobDay);
-        const QList<QWidget *> order = {form.CobMonth, form.CobYear, form.CmdPredict,
-                                        form.CmdExit, form.TxtName, form.CobDay};
+        const QList<QWidget *> order
+            = {form.CobMonth, form.CobYear, form.CmdPredict, form.CmdExit, form.TxtName, form.CobDay};
         for (QWidget *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -151,8 +150,7 @@ private slots:
         Form1 form;
         for (QLabel *label : {form.Label1, form.Label2, form.Label4, form.Label5, form.LblDayNow}) {
             const QRect ink = QFontMetrics(label->font()).boundingRect(label->text());
-            QVERIFY2(ink.width() <= label->width() && ink.height() <= label->height(),
-                     qPrintable(label->objectName()));
+            QVERIFY2(ink.width() <= label->width() && ink.height() <= label->height(), qPrintable(label->objectName()));
         }
         // The longest today line of all.
         const QRect longest = QFontMetrics(form.LblDayNow->font())
@@ -219,14 +217,30 @@ private slots:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<bool>("warned");
-        QTest::newRow("1980, the first year with 2522") << at(1980, 1, 1) << "2490" << "2522" << "2522" << false;
-        QTest::newRow("1979") << at(1979, 6, 1) << "2490" << "2521" << "2521" << true;
-        QTest::newRow("1958") << at(1958, 6, 1) << "2490" << "2500" << "2500" << true;
-        QTest::newRow("1950") << at(1950, 6, 1) << "2490" << "2492" << "2492" << true;
-        QTest::newRow("1900") << at(1900, 6, 1) << "2442" << "2442" << "2442" << true;
-        QTest::newRow("year 1") << at(1, 1, 1) << "543" << "543" << "543" << true;
-        QTest::newRow("year 20000") << at(20000, 1, 1) << "2490" << "10541" << "2522" << true;
-        QTest::newRow("no date") << QDateTime() << "542" << "542" << "542" << true;
+        QTest::newRow("1980, the first year with 2522") << at(1980, 1, 1) << "2490"
+                                                        << "2522"
+                                                        << "2522" << false;
+        QTest::newRow("1979") << at(1979, 6, 1) << "2490"
+                              << "2521"
+                              << "2521" << true;
+        QTest::newRow("1958") << at(1958, 6, 1) << "2490"
+                              << "2500"
+                              << "2500" << true;
+        QTest::newRow("1950") << at(1950, 6, 1) << "2490"
+                              << "2492"
+                              << "2492" << true;
+        QTest::newRow("1900") << at(1900, 6, 1) << "2442"
+                              << "2442"
+                              << "2442" << true;
+        QTest::newRow("year 1") << at(1, 1, 1) << "543"
+                                << "543"
+                                << "543" << true;
+        QTest::newRow("year 20000") << at(20000, 1, 1) << "2490"
+                                    << "10541"
+                                    << "2522" << true;
+        QTest::newRow("no date") << QDateTime() << "542"
+                                 << "542"
+                                 << "542" << true;
     }
 
     void oddClocks()

@@ -131,8 +131,9 @@ private slots:
         // And every line fits its label.
         for (QLabel *label : {f->Label1, f->Label2, f->Label3, f->Label4}) {
             const QRect need = label->fontMetrics().boundingRect(QRect(0, 0, 10000, 10000), 0, label->text());
-            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(),
-                     qPrintable(label->objectName() + QStringLiteral(" needs %1x%2").arg(need.width()).arg(need.height())));
+            QVERIFY2(
+                need.width() <= label->width() && need.height() <= label->height(),
+                qPrintable(label->objectName() + QStringLiteral(" needs %1x%2").arg(need.width()).arg(need.height())));
         }
     }
 

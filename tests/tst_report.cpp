@@ -19,12 +19,12 @@
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
-#include <QPdfWriter>
-#include <QRegularExpression>
 #include <QTest>
 
 using namespace morvane;
@@ -94,7 +94,8 @@ QString run(const QString &program, const QStringList &args)
 QString squeezed(QString s)
 {
     s.replace(QChar(0x0E33), QChar(0x0E32));
-    s.remove(QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}\\x{F700}-\\x{F8FF}]")));
+    s.remove(
+        QRegularExpression(QStringLiteral("[\\s\\x{0E31}\\x{0E34}-\\x{0E3A}\\x{0E47}-\\x{0E4E}\\x{F700}-\\x{F8FF}]")));
     return s;
 }
 
@@ -192,23 +193,36 @@ private slots:
         const ReportInput in = sample();
         QVERIFY(printReport(p, in));
         QCOMPARE(p.lines.size(), 23);
-        const qreal sizes[] = {22, 22, 13, 16, 16, 13, 16, 12, 16, 12, 16, 12, 12, 12, 16, 12, 12, 12, 10, 10, 10, 10, 13};
+        const qreal sizes[]
+            = {22, 22, 13, 16, 16, 13, 16, 12, 16, 12, 16, 12, 12, 12, 16, 12, 12, 12, 10, 10, 10, 10, 13};
         for (int i = 0; i < 23; ++i) {
             QCOMPARE(p.lines[i].size, sizes[i]);
             QCOMPARE(p.lines[i].font, kBrowallia);
         }
-        const QStringList texts = {
-            QString(), in.name, QString(),
-            QStringLiteral(u"วันและเวลาการทำนาย :  วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569  เวลา 09:05 น."),
-            QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday, QString(), QStringLiteral(u"คำทำนาย"), in.printPro,
-            QStringLiteral(u"ความรักในปีนี้"), in.printNow, QStringLiteral(u"ความรักในปีหน้า"), in.printNext, QString(),
-            QString(30, u'+'), QStringLiteral(u"หมายเหตุ"), kNoteLine1, kNoteLine2, QString(),
-            QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  1.0")};
+        const QStringList texts = {QString(),
+                                   in.name,
+                                   QString(),
+                                   QStringLiteral(u"วันและเวลาการทำนาย :  วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569  เวลา 09:05 น."),
+                                   QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday,
+                                   QString(),
+                                   QStringLiteral(u"คำทำนาย"),
+                                   in.printPro,
+                                   QStringLiteral(u"ความรักในปีนี้"),
+                                   in.printNow,
+                                   QStringLiteral(u"ความรักในปีหน้า"),
+                                   in.printNext,
+                                   QString(),
+                                   QString(30, u'+'),
+                                   QStringLiteral(u"หมายเหตุ"),
+                                   kNoteLine1,
+                                   kNoteLine2,
+                                   QString(),
+                                   QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  1.0")};
         for (int i = 0; i < texts.size(); ++i)
             QCOMPARE(p.lines[i].text, texts[i]);
         // Centred lines: (8535 - width) / k, the width taken at the line's size.
-        const QMap<int, float> divisors = {{1, 1.4f}, {13, 1.3f}, {14, 1.42f}, {18, 1.33f},
-                                           {19, 1.4f}, {20, 1.4f}, {21, 1.3f}, {22, 1.4f}};
+        const QMap<int, float> divisors
+            = {{1, 1.4f}, {13, 1.3f}, {14, 1.42f}, {18, 1.33f}, {19, 1.4f}, {20, 1.4f}, {21, 1.3f}, {22, 1.4f}};
         RecordingPrinter measure;
         measure.setFontName(kBrowallia);
         for (int i = 0; i < 23; ++i) {
@@ -348,20 +362,19 @@ private slots:
         }
         // -raw keeps the order the lines were drawn in, whatever their layout.
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
-                                                              QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+                                                               QStringLiteral("UTF-8"), path, QStringLiteral("-")});
         QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) failed or is missing");
         const QString all = squeezed(text);
         // Everything whole and in order: name, stamp, headings, every reading line.
-        QStringList expected = {in.name, QStringLiteral(u"วันและเวลาการทำนาย"),
-                                QStringLiteral(u"วันเสาร์ที่3มกราคมพ.ศ.2569เวลา09:05น."), in.birthday,
-                                QStringLiteral(u"คำทำนาย")};
+        QStringList expected
+            = {in.name, QStringLiteral(u"วันและเวลาการทำนาย"), QStringLiteral(u"วันเสาร์ที่3มกราคมพ.ศ.2569เวลา09:05น."),
+               in.birthday, QStringLiteral(u"คำทำนาย")};
         expected += in.printPro.split(u'\r');
         expected += QStringLiteral(u"ความรักในปีนี้");
         expected += in.printNow.split(u'\r');
         expected += QStringLiteral(u"ความรักในปีหน้า");
         expected += in.printNext.split(u'\r');
-        expected += {QString(30, u'+'), QStringLiteral(u"หมายเหตุ"), kNoteLine1, kNoteLine2,
-                     QStringLiteral("Morvane")};
+        expected += {QString(30, u'+'), QStringLiteral(u"หมายเหตุ"), kNoteLine1, kNoteLine2, QStringLiteral("Morvane")};
         qsizetype from = 0;
         for (const QString &piece : std::as_const(expected)) {
             const qsizetype at = all.indexOf(squeezed(piece), from);
@@ -387,9 +400,9 @@ private slots:
         const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
         QVERIFY(pages.hasMatch());
         QVERIFY(pages.captured(1).toInt() > 3);
-        const QString text = squeezed(run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
-                                                                       QStringLiteral("UTF-8"), path,
-                                                                       QStringLiteral("-")}));
+        const QString text
+            = squeezed(run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
+                                                         QStringLiteral("UTF-8"), path, QStringLiteral("-")}));
         QCOMPARE(text.count(squeezed(QStringLiteral(u"สมศรี"))), 6000);
         QVERIFY(text.endsWith(squeezed(QStringLiteral(u"จัดทำขึ้นเมื่อ พ.ศ. 2569"))));
     }
@@ -412,7 +425,7 @@ private slots:
             QVERIFY(device.pages() > 1);
         }
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
-                                                              QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+                                                               QStringLiteral("UTF-8"), path, QStringLiteral("-")});
         const QStringList lines = text.split(u'\n', Qt::SkipEmptyParts);
         // The long run comes out whole, over several lines, each cut where a
         // word ends.

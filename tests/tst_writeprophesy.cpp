@@ -68,8 +68,10 @@ private slots:
                                      QStringLiteral(u"ความรักในปีหน้า"), QString(), QString(),
                                      QStringLiteral(u"ข้อแนะนำ :"), toQString(kClosingAdvice)}));
         // Each reading line holds exactly its print lines' text, in order.
-        const QList<std::pair<int, QStringList>> readings{{1, printed(DayProphesy(2))}, {2, printed(ZodiacProphesy(10))},
-                                                          {3, printed(AniProphesy(2))}, {6, printed(YearlyProphesy(1))},
+        const QList<std::pair<int, QStringList>> readings{{1, printed(DayProphesy(2))},
+                                                          {2, printed(ZodiacProphesy(10))},
+                                                          {3, printed(AniProphesy(2))},
+                                                          {6, printed(YearlyProphesy(1))},
                                                           {9, printed(YearlyProphesy(2))}};
         for (const auto &[line, print] : readings)
             QCOMPARE(withoutSpaces(d[line]), withoutSpaces(print.join(QString())));
@@ -85,7 +87,8 @@ private slots:
             for (std::size_t i = 0; i + 1 < r.size(); ++i) {
                 const bool hyphen = r[i].ends_with(u'-');
                 hyphens += hyphen;
-                const QString joint = toQString(r[i]) + (hyphen ? QString() : QStringLiteral(" ")) + toQString(r[i + 1]);
+                const QString joint
+                    = toQString(r[i]) + (hyphen ? QString() : QStringLiteral(" ")) + toQString(r[i + 1]);
                 QVERIFY2(display.contains(joint), qPrintable(toQString(r[i + 1]).left(20)));
             }
         };
@@ -143,8 +146,8 @@ private slots:
         const ProphesyTexts t = WriteProphesy(3, std::nullopt, 5, 2);
         const QString crlf = QStringLiteral("\r\n");
         QCOMPARE(displayLines(t)[2], QString());
-        QCOMPARE(lines(t.printPro), printed(DayProphesy(3)) + QStringList{QStringLiteral("     ")}
-                                        + printed(AniProphesy(5)));
+        QCOMPARE(lines(t.printPro),
+                 printed(DayProphesy(3)) + QStringList{QStringLiteral("     ")} + printed(AniProphesy(5)));
         QCOMPARE(toQString(t.display).count(crlf), 13);
     }
 

@@ -33,7 +33,7 @@ private:
 class FixedClock : public Clock
 {
 public:
-    explicit FixedClock(QDateTime moment) : moment_(std::move(moment)) {}
+    explicit FixedClock(QDateTime moment) : moment_(std::move(moment)) { }
     QDateTime now() const override { return moment_; }
     void set(QDateTime moment) { moment_ = std::move(moment); }
 

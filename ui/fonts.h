@@ -37,7 +37,6 @@ struct FontChoice
 FontChoice resolveFamily(const QString &requested);
 
 // A font for a requested family and point size, through resolveFamily().
-QFont resolveFont(const QString &requested, qreal pointSize, bool bold = false,
-                  bool italic = false);
+QFont resolveFont(const QString &requested, qreal pointSize, bool bold = false, bool italic = false);
 
 }  // namespace morvane

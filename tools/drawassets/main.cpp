@@ -45,7 +45,10 @@ const QColor kGoldLight(255, 226, 130);
 const QColor kGold(222, 168, 48);
 const QColor kGoldDark(150, 96, 20);
 
-double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
+double clamp01(double v)
+{
+    return std::clamp(v, 0.0, 1.0);
+}
 
 double smoothstep(double e0, double e1, double x)
 {
@@ -56,10 +59,9 @@ double smoothstep(double e0, double e1, double x)
 QColor mix(const QColor &a, const QColor &b, double t)
 {
     t = clamp01(t);
-    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
-                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
-                            float(a.blueF() + (b.blueF() - a.blueF()) * t),
-                            float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
+    return QColor::fromRgbF(
+        float(a.redF() + (b.redF() - a.redF()) * t), float(a.greenF() + (b.greenF() - a.greenF()) * t),
+        float(a.blueF() + (b.blueF() - a.blueF()) * t), float(a.alphaF() + (b.alphaF() - a.alphaF()) * t));
 }
 
 QColor withAlpha(QColor c, int alpha)
@@ -184,14 +186,14 @@ QPainterPath kanokLeaf()
 {
     QPainterPath p;
     p.moveTo(0.0, 0.0);
-    p.cubicTo(0.00, -0.16, 0.08, -0.30, 0.26, -0.36);    // first tooth
+    p.cubicTo(0.00, -0.16, 0.08, -0.30, 0.26, -0.36);  // first tooth
     p.cubicTo(0.22, -0.29, 0.23, -0.23, 0.30, -0.21);
-    p.cubicTo(0.34, -0.36, 0.44, -0.46, 0.58, -0.50);    // second tooth
+    p.cubicTo(0.34, -0.36, 0.44, -0.46, 0.58, -0.50);  // second tooth
     p.cubicTo(0.53, -0.43, 0.54, -0.36, 0.60, -0.33);
-    p.cubicTo(0.66, -0.48, 0.74, -0.58, 0.86, -0.64);    // third tooth
+    p.cubicTo(0.66, -0.48, 0.74, -0.58, 0.86, -0.64);  // third tooth
     p.cubicTo(0.80, -0.56, 0.81, -0.49, 0.86, -0.46);
-    p.cubicTo(0.96, -0.60, 0.98, -0.84, 0.84, -1.00);    // the tip hooks back
-    p.cubicTo(1.10, -0.92, 1.16, -0.46, 0.90, -0.20);    // belly
+    p.cubicTo(0.96, -0.60, 0.98, -0.84, 0.84, -1.00);  // the tip hooks back
+    p.cubicTo(1.10, -0.92, 1.16, -0.46, 0.90, -0.20);  // belly
     p.cubicTo(0.66, 0.02, 0.32, 0.10, 0.08, 0.08);
     p.cubicTo(0.03, 0.07, 0.0, 0.04, 0.0, 0.0);
     p.closeSubpath();
@@ -216,8 +218,8 @@ QTransform leafFrame(QPointF base, double length, double angleDeg, bool mirror)
     return t;
 }
 
-void paintKanok(QPainter &p, QPointF base, double length, double angleDeg, bool mirror,
-                const QColor &light, const QColor &mid, const QColor &edge, double edgeWidth)
+void paintKanok(QPainter &p, QPointF base, double length, double angleDeg, bool mirror, const QColor &light,
+                const QColor &mid, const QColor &edge, double edgeWidth)
 {
     const QTransform t = leafFrame(base, length, angleDeg, mirror);
     const QPainterPath leaf = t.map(kanokLeaf());
@@ -233,8 +235,8 @@ void paintKanok(QPainter &p, QPointF base, double length, double angleDeg, bool 
     p.drawPath(t.map(kanokVein()));
 }
 
-void paintGoldHeart(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom,
-                    const QColor &edge, double edgeWidth, bool shine = true)
+void paintGoldHeart(QPainter &p, const QRectF &r, const QColor &top, const QColor &bottom, const QColor &edge,
+                    double edgeWidth, bool shine = true)
 {
     const QPainterPath h = heartPath(r);
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -297,7 +299,10 @@ bool fontCovers(const QFont &font, const QString &text)
 QImage toIndexed(const QImage &src, int colours)
 {
     const QImage img = src.convertToFormat(QImage::Format_ARGB32);
-    struct Px { double r, g, b; };
+    struct Px
+    {
+        double r, g, b;
+    };
     std::vector<Px> px;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x) {
@@ -420,10 +425,10 @@ QImage drawBanner()
 
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(150, 60, 140, 70));
-    p.drawPath(word.translated(1.2, 1.8));                          // soft drop shadow
+    p.drawPath(word.translated(1.2, 1.8));  // soft drop shadow
     p.setPen(QPen(QColor(255, 250, 255, 200), 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(word);                                               // pale halo
+    p.drawPath(word);  // pale halo
     QLinearGradient tg(tb.topLeft(), tb.bottomLeft());
     tg.setColorAt(0.0, QColor(150, 30, 120));
     tg.setColorAt(0.55, kPlum);
@@ -467,8 +472,8 @@ QImage drawBanner()
         // A pair of kanok leaves at each end: the large one flicks up and
         // out, the small one (turned over) curls down beneath it.
         const bool left = side < 0;
-        paintKanok(p, QPointF(outer + side * 2, midY + 3.2), 12, left ? 155 : 205, !left, kGoldLight, kGold,
-                   kGoldDark, 0.6);
+        paintKanok(p, QPointF(outer + side * 2, midY + 3.2), 12, left ? 155 : 205, !left, kGoldLight, kGold, kGoldDark,
+                   0.6);
         paintKanok(p, QPointF(outer, midY + 1), 23, left ? 8 : -8, left, kGoldLight, kGold, kGoldDark, 0.8);
         p.setPen(QPen(kGoldDark, 0.6));
         p.setBrush(kGoldLight);
@@ -503,10 +508,9 @@ QImage drawBanner()
 
     // A pair of hearts, upper right, the small one tucked behind.
     {
-        paintGoldHeart(p, QRectF(312, 26, 20, 18), QColor(250, 130, 180), QColor(200, 50, 120),
-                       QColor(140, 20, 80), 0.8);
-        paintGoldHeart(p, QRectF(320, 30, 32, 29), QColor(240, 60, 110), QColor(170, 10, 60),
-                       QColor(110, 0, 40), 0.9);
+        paintGoldHeart(p, QRectF(312, 26, 20, 18), QColor(250, 130, 180), QColor(200, 50, 120), QColor(140, 20, 80),
+                       0.8);
+        paintGoldHeart(p, QRectF(320, 30, 32, 29), QColor(240, 60, 110), QColor(170, 10, 60), QColor(110, 0, 40), 0.9);
         paintSparkle(p, QPointF(352, 24), 5, QColor(255, 250, 220));
         paintSparkle(p, QPointF(302, 62), 3.5, QColor(255, 250, 220));
     }
@@ -527,7 +531,7 @@ QImage drawBanner()
 
 void paintIconDesign(QPainter &p, int size)
 {
-    const double px = 256.0 / size;              // one device pixel in design units
+    const double px = 256.0 / size;  // one device pixel in design units
     const double edge = std::max(1.15 * px, 4.0);
 
     // Lotus-petal stand (a Thai pedestal), behind the ball's lower rim.
@@ -633,32 +637,13 @@ QImage drawHand()
 {
     // The fingertip's top pixel is (3,0): the hot spot the program sets.
     static const std::vector<const char *> rows = {
-        "   ##",
-        "  #..#",
-        "  #..#",
-        "  #..#",
-        "  #..#",
-        "  #..#",
-        "  #..#",
-        "  #..###",
-        "  #..#..###",
-        "  #..#..#..###",
-        "  #..#..#..#..#",
-        "###..#..#..#..#",
-        "#..#..........#",
-        "#...#.........#",
-        " #............#",
-        " #............#",
-        "  #...........#",
-        "  #..........#",
-        "   #.........#",
-        "   #.........#",
-        "    #.......#",
-        "    #.......#",
-        "    #########",
+        "   ##",           "  #..#",          "  #..#",          "  #..#",          "  #..#",
+        "  #..#",          "  #..#",          "  #..###",        "  #..#..###",     "  #..#..#..###",
+        "  #..#..#..#..#", "###..#..#..#..#", "#..#..........#", "#...#.........#", " #............#",
+        " #............#", "  #...........#", "  #..........#",  "   #.........#",  "   #.........#",
+        "    #.......#",   "    #.......#",   "    #########",
     };
-    return fromPixelArt(rows, QStringLiteral(" #."),
-                        {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)});
+    return fromPixelArt(rows, QStringLiteral(" #."), {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255)});
 }
 
 QImage drawGrab()
@@ -667,7 +652,16 @@ QImage drawGrab()
     // the left; grey on the shadow side gives it some roundness. Centred on
     // (16,16), the default hot spot of a pixmap cursor.
     static const std::vector<const char *> rows = {
-        "", "", "", "", "", "", "", "", "", "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
+        "",
         "           ### ### ### ##",
         "          #...#...#...#..#",
         "          #...#...#...#..#",
@@ -716,7 +710,8 @@ QRegion windowShape()
 
 // Signed distance to the window outline in window pixels, positive inside,
 // on a grid a little larger than the window.
-class OutlineField {
+class OutlineField
+{
 public:
     explicit OutlineField(const QRegion &shape)
     {
@@ -729,8 +724,8 @@ public:
         for (int y = 1; y < H - 1; ++y)
             for (int x = 1; x < W - 1; ++x) {
                 const bool in = inside_[idx(x, y)];
-                if (inside_[idx(x - 1, y)] == in && inside_[idx(x + 1, y)] == in
-                    && inside_[idx(x, y - 1)] == in && inside_[idx(x, y + 1)] == in)
+                if (inside_[idx(x - 1, y)] == in && inside_[idx(x + 1, y)] == in && inside_[idx(x, y - 1)] == in
+                    && inside_[idx(x, y + 1)] == in)
                     continue;
                 for (int dy = -R; dy <= R; ++dy)
                     for (int dx = -R; dx <= R; ++dx) {
@@ -784,12 +779,13 @@ QPointF imageToWindow(double ix, double iy)
 }
 
 // Soft brown blotches with a darker tide line, as old paper collects them.
-struct Stain {
+struct Stain
+{
     double x, y, r, strength;
 };
 const Stain kStains[] = {
-    {22, 60, 15, 0.55}, {30, 440, 18, 0.6}, {536, 440, 14, 0.5}, {540, 40, 13, 0.45}, {30, 260, 10, 0.35},
-    {300, 448, 12, 0.35}, {180, 24, 10, 0.3},
+    {22, 60, 15, 0.55},  {30, 440, 18, 0.6},   {536, 440, 14, 0.5}, {540, 40, 13, 0.45},
+    {30, 260, 10, 0.35}, {300, 448, 12, 0.35}, {180, 24, 10, 0.3},
 };
 
 QColor paperAt(const OutlineField &field, double wx, double wy)
@@ -896,8 +892,9 @@ QImage drawParchment(const OutlineField &field)
                     g += c.green();
                     b += c.blue();
                 }
-            img.setPixelColor(ix, iy, QColor(int(std::lround(r / (S * S))), int(std::lround(g / (S * S))),
-                                             int(std::lround(b / (S * S)))));
+            img.setPixelColor(
+                ix, iy,
+                QColor(int(std::lround(r / (S * S))), int(std::lround(g / (S * S))), int(std::lround(b / (S * S)))));
         }
 
     QPainter p(&img);
@@ -919,8 +916,7 @@ QImage drawAbout()
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
 
-    softGlow(p, QPointF(28.5, 53), QSizeF(26, 50), QColor(255, 244, 232), 0.6, QColor(255, 236, 216, 170),
-             kAboutBack);
+    softGlow(p, QPointF(28.5, 53), QSizeF(26, 50), QColor(255, 244, 232), 0.6, QColor(255, 236, 216, 170), kAboutBack);
 
     // Stem with two leaves.
     QPainterPath stem;
@@ -1037,7 +1033,8 @@ QImage drawAbout()
     p.setPen(QPen(withAlpha(kGoldDark, 160), 0.5));
     p.drawLine(QPointF(17, 91.2), QPointF(40, 91.2));
     p.drawLine(QPointF(22, 102), QPointF(35, 102));
-    paintGoldHeart(p, QRectF(26, 91.8, 5, 4.6), QColor(240, 80, 120), QColor(170, 20, 60), QColor(110, 0, 40), 0.3, false);
+    paintGoldHeart(p, QRectF(26, 91.8, 5, 4.6), QColor(240, 80, 120), QColor(170, 20, 60), QColor(110, 0, 40), 0.3,
+                   false);
     p.end();
     return img;
 }
@@ -1094,13 +1091,14 @@ void reportSheet(const QImage &win, const QRegion &shape, const OutlineField &fi
             if (distanceToControls(x + 0.5, y + 0.5) < 4 && field.at(x + 0.5, y + 0.5) < 10) {
                 ++tornNearControls;
             } else if (distanceToControls(x + 0.5, y + 0.5) < 4) {
-                const int dev = std::max({std::abs(c.red() - 255), std::abs(c.green() - 255), std::abs(c.blue() - 192)});
+                const int dev
+                    = std::max({std::abs(c.red() - 255), std::abs(c.green() - 255), std::abs(c.blue() - 192)});
                 if (dev > worstPaper)
                     worstAt = QPoint(x, y);
                 worstPaper = std::max(worstPaper, dev);
             }
             const bool edge = !shape.contains(QPoint(x - 1, y)) || !shape.contains(QPoint(x + 1, y))
-                || !shape.contains(QPoint(x, y - 1)) || !shape.contains(QPoint(x, y + 1));
+                              || !shape.contains(QPoint(x, y - 1)) || !shape.contains(QPoint(x, y + 1));
             if (edge) {
                 ++edgePixels;
                 const int luma = qGray(c.rgb());
