@@ -27,6 +27,14 @@ inline void quietOffscreenWarnings()
     });
 }
 
+// What every GUI test sets up first: the application as the program sets it
+// up, without the offscreen platform's noise.
+inline void setUpApplication()
+{
+    quietOffscreenWarnings();
+    morvane::setUpApplication(*qApp);
+}
+
 // The shown top-level window of a class, if there is one.
 template <typename Window>
 Window *shownWindow()

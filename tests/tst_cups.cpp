@@ -6,7 +6,6 @@
 #include "form2.h"
 #include "guitest.h"
 #include "printer.h"
-#include "setup.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -25,8 +24,7 @@ private slots:
     {
         if (!qEnvironmentVariableIsSet("MORVANE_CUPS_QUEUE"))
             QSKIP("run through cups_print.sh, which sets up its own printer");
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
+        test::setUpApplication();
     }
 
     void printsOnTheDefaultPrinter()
@@ -34,10 +32,9 @@ private slots:
         const QString queue = qEnvironmentVariable("MORVANE_CUPS_QUEUE");
         QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue);
 
-        Form1 form1;
-        wireWindows(form1);
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        const std::unique_ptr<Form1> shown = test::shownForm1();
+        QVERIFY(shown);
+        Form1 &form1 = *shown;
         form1.TxtName->setText(QStringLiteral(u"ทดสอบ เครื่องพิมพ์"));
         QTest::mouseClick(form1.CmdPredict, Qt::LeftButton);
         Form2 *form2 = test::shownWindow<Form2>();

@@ -4,7 +4,6 @@
 #include "fonts.h"
 #include "form1.h"
 #include "guitest.h"
-#include "setup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,8 +61,7 @@ class TestForm1 : public QObject
 private slots:
     void initTestCase()
     {
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
+        test::setUpApplication();
         scoped_.emplace(clock_);
     }
 

@@ -7,7 +7,6 @@
 #include "form3.h"
 #include "guitest.h"
 #include "outline.h"
-#include "setup.h"
 #include "text.h"
 #include "writeprophesy.h"
 
@@ -62,8 +61,7 @@ class TestForm2 : public QObject
 private slots:
     void initTestCase()
     {
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
+        test::setUpApplication();
         scoped_.emplace(clock_);
     }
 

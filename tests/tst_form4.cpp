@@ -4,7 +4,6 @@
 #include "form1.h"
 #include "form4.h"
 #include "guitest.h"
-#include "setup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,8 +43,7 @@ class TestForm4 : public QObject
 private slots:
     void initTestCase()
     {
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
+        test::setUpApplication();
         scoped_.emplace(clock_);
     }
 

@@ -9,7 +9,6 @@
 #include "guitest.h"
 #include "printer.h"
 #include "report.h"
-#include "setup.h"
 #include "text.h"
 #include "writeprophesy.h"
 
@@ -133,8 +132,7 @@ class TestReport : public QObject
 private slots:
     void initTestCase()
     {
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
+        test::setUpApplication();
         scoped_.emplace(clock_);
         QVERIFY(dir_.isValid());
         // MORVANE_KEEP_PDF=1 keeps the PDFs written here, to look at them.

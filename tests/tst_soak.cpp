@@ -6,7 +6,6 @@
 #include "form2.h"
 #include "form3.h"
 #include "guitest.h"
-#include "setup.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -36,18 +35,13 @@ class TestSoak : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        test::quietOffscreenWarnings();
-        setUpApplication(*qApp);
-    }
+    void initTestCase() { test::setUpApplication(); }
 
     void thousandPredictions()
     {
-        Form1 form1;
-        wireWindows(form1);
-        form1.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form1));
+        const std::unique_ptr<Form1> shown = test::shownForm1();
+        QVERIFY(shown);
+        Form1 &form1 = *shown;
         const qsizetype windows = QApplication::topLevelWidgets().size();
         long afterTenth = 0;
         for (int i = 1; i <= 1000; ++i) {
