@@ -96,13 +96,11 @@ void Form1::buildWindow()
     client->setAutoFillBackground(true);
     setCentralWidget(client);
 
-    Image1 = new QLabel(client);
+    Image1 = new PictureLabel(&banner, client);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(design::kForm1Banner));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(banner());
 
-    LblDayNow = makeLabel(client, "LblDayNow", QString(), twipsRect(960, 1560, 4935, 375));
+    LblDayNow = makeLabel(client, "LblDayNow", QString(), twipsRect(design::kForm1Today));
     LblDayNow->setFont(resolveFont(kMsSansSerif, 9.75, false, true));
     QPalette today = LblDayNow->palette();
     today.setColor(QPalette::WindowText, kTodayText);

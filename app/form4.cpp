@@ -92,11 +92,9 @@ Form4::Form4(QWidget &owner)
     setPalette(p);
     setAutoFillBackground(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureLabel(&aboutPicture, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(design::kForm4Picture));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(aboutPicture());
 
     Label1 = makeLabel(this, "Label1", twipsRect(1260, 240, 4740, 540), Qt::AlignCenter, QColor(255, 0, 255));
     Label1->setFont(resolveFont(kMsSansSerif, 14.25, false, true));

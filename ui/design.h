@@ -17,6 +17,8 @@ namespace morvane::design {
 // Form1, the input window.
 inline constexpr QSize kForm1Client{6960, 5010};
 inline constexpr QRect kForm1Banner{720, 0, 5595, 1815};
+// The today line; it covers the banner's bottom rows.
+inline constexpr QRect kForm1Today{960, 1560, 4935, 375};
 inline constexpr QColor kForm1Back{255, 192, 255};
 inline constexpr QColor kTodayText{128, 0, 128};
 inline constexpr QColor kPredictFace{255, 255, 192};

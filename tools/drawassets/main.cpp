@@ -11,6 +11,7 @@
 #include "outline.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
@@ -23,12 +24,15 @@
 #include <QRadialGradient>
 #include <QRawFont>
 #include <QRegion>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 #include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -402,17 +406,24 @@ QImage fromPixelArt(const std::vector<const char *> &rows, const QString &keys, 
 // ---------------------------------------------------------------------------
 // banner.png: title strip at the top of the input window.
 
-QImage drawBanner()
+constexpr QRect kBannerRect = morvane::twipsRect(morvane::design::kForm1Banner);
+// The today line is an opaque label over the banner's foot: from this row
+// down nothing of the banner shows above it.
+constexpr int kBannerCoveredFrom = morvane::twipsRect(morvane::design::kForm1Today).top() - kBannerRect.top();
+
+// Drawn in the banner's 373 x 121 pixels; `scale` multiplies the resolution.
+QImage drawBanner(int scale)
 {
-    QImage img(373, 121, QImage::Format_ARGB32_Premultiplied);
+    QImage img(kBannerRect.size() * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(kBannerBack);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    p.scale(scale, scale);
 
-    // Glow that dies out before the border, so the strip melts into the
-    // window's own pink.
-    softGlow(p, QPointF(186.5, 60.5), QSizeF(182, 58), QColor(255, 240, 253), 0.55, QColor(255, 222, 252, 200),
-             kBannerBack);
+    // Glow that dies out before the border and above the today line, so
+    // the strip melts into the window's own pink.
+    softGlow(p, QPointF(186.5, 52), QSizeF(182, kBannerCoveredFrom - 54), QColor(255, 240, 253), 0.55,
+             QColor(255, 222, 252, 200), kBannerBack);
 
     // Title.
     QFont title(requireFamily(QStringLiteral("Z003"), "fonts-urw-base35"));
@@ -420,7 +431,7 @@ QImage drawBanner()
     QPainterPath word;
     word.addText(0, 0, title, QStringLiteral("Morvane"));
     const QRectF wb = word.boundingRect();
-    word.translate(186.5 - wb.center().x(), 44 - wb.center().y());
+    word.translate(186.5 - wb.center().x(), 40 - wb.center().y());
     const QRectF tb = word.boundingRect();
 
     p.setPen(Qt::NoPen);
@@ -447,7 +458,7 @@ QImage drawBanner()
     QPainterPath subPath;
     subPath.addText(0, 0, sub, thai);
     const QRectF sb = subPath.boundingRect();
-    subPath.translate(186.5 - sb.center().x(), 95 - sb.center().y());
+    subPath.translate(186.5 - sb.center().x(), 83 - sb.center().y());
     const QRectF sb2 = subPath.boundingRect();
     p.setPen(QPen(QColor(255, 250, 255, 210), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
@@ -458,7 +469,7 @@ QImage drawBanner()
 
     // Kanok flourishes either side of the subtitle: a gold rule ending in a
     // flame leaf, with a small heart where the rule meets the text.
-    const double midY = 96;
+    const double midY = 84;
     for (int side = -1; side <= 1; side += 2) {
         const double inner = side < 0 ? sb2.left() - 9 : sb2.right() + 9;
         const double outer = side < 0 ? 58 : 373 - 58;
@@ -484,7 +495,7 @@ QImage drawBanner()
 
     // Crescent moon, upper left, with a star in its arms.
     {
-        const QPointF c(40, 42);
+        const QPointF c(40, 38);
         const QPainterPath moon = crescentPath(c, 21, QPointF(9, -6), 18);
         QRadialGradient mg(c + QPointF(-8, -4), 26);
         mg.setColorAt(0, QColor(255, 244, 190));
@@ -502,24 +513,24 @@ QImage drawBanner()
         p.setPen(QPen(kGoldDark, 0.6));
         p.setBrush(kGoldLight);
         p.drawPath(starPath(QPointF(48, 38), 6.5, 2.7, 5));
-        paintSparkle(p, QPointF(70, 22), 5, QColor(255, 250, 220));
-        paintSparkle(p, QPointF(18, 72), 3.5, QColor(255, 250, 220));
+        paintSparkle(p, QPointF(70, 18), 5, QColor(255, 250, 220));
+        paintSparkle(p, QPointF(18, 68), 3.5, QColor(255, 250, 220));
     }
 
     // A pair of hearts, upper right, the small one tucked behind.
     {
-        paintGoldHeart(p, QRectF(312, 26, 20, 18), QColor(250, 130, 180), QColor(200, 50, 120), QColor(140, 20, 80),
+        paintGoldHeart(p, QRectF(312, 22, 20, 18), QColor(250, 130, 180), QColor(200, 50, 120), QColor(140, 20, 80),
                        0.8);
-        paintGoldHeart(p, QRectF(320, 30, 32, 29), QColor(240, 60, 110), QColor(170, 10, 60), QColor(110, 0, 40), 0.9);
-        paintSparkle(p, QPointF(352, 24), 5, QColor(255, 250, 220));
-        paintSparkle(p, QPointF(302, 62), 3.5, QColor(255, 250, 220));
+        paintGoldHeart(p, QRectF(320, 26, 32, 29), QColor(240, 60, 110), QColor(170, 10, 60), QColor(110, 0, 40), 0.9);
+        paintSparkle(p, QPointF(352, 20), 5, QColor(255, 250, 220));
+        paintSparkle(p, QPointF(302, 58), 3.5, QColor(255, 250, 220));
     }
 
     // Scattered twinkles round the title.
     paintSparkle(p, QPointF(tb.left() - 6, tb.top() + 6), 4, QColor(255, 236, 160));
     paintSparkle(p, QPointF(tb.right() + 4, tb.bottom() - 4), 3.5, QColor(255, 236, 160));
     paintSparkle(p, QPointF(250, 12), 2.6, QColor(255, 255, 255));
-    paintSparkle(p, QPointF(112, 68), 2.4, QColor(255, 255, 255));
+    paintSparkle(p, QPointF(112, 64), 2.4, QColor(255, 255, 255));
     paintSparkle(p, QPointF(96, 14), 2.2, QColor(255, 255, 255));
     p.end();
     return img;
@@ -681,17 +692,113 @@ QImage drawGrab()
                         {qRgba(0, 0, 0, 0), qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(192, 192, 192)});
 }
 
+// The same two hands for dense screens, as line drawings in the 32-pixel
+// frame of the pixel art (coordinates are pixel centres there), painted at
+// `scale` device pixels to a pixel with a one-pixel outline.
+QImage lineCursor(int scale, const QPainterPath &outline, const QPainterPath &creases,
+                  const std::function<void(QPainter &)> &shade)
+{
+    QImage img(32 * scale, 32 * scale, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::white);
+    p.drawPath(outline);
+    if (shade) {
+        p.save();
+        p.setClipPath(outline);
+        shade(p);
+        p.restore();
+    }
+    const QPen ink(Qt::black, 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(ink);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(outline);
+    p.drawPath(creases);
+    p.end();
+    return img;
+}
+
+QImage drawHandAt(int scale)
+{
+    QPainterPath o;
+    o.moveTo(2.5, 2);  // index finger, the fingertip at the top of (3,0)
+    o.arcTo(QRectF(2.5, 0.5, 3, 3), 180, -180);
+    o.lineTo(5.5, 9);
+    o.arcTo(QRectF(5.5, 7.5, 3, 3), 180, -180);  // middle finger
+    o.lineTo(8.5, 10);
+    o.arcTo(QRectF(8.5, 8.5, 3, 3), 180, -180);  // ring finger
+    o.lineTo(11.5, 11);
+    o.arcTo(QRectF(11.5, 9.5, 3, 3), 180, -180);  // little finger
+    o.lineTo(14.5, 16.5);
+    o.cubicTo(14.5, 18.5, 12.5, 19.5, 12.5, 21);
+    o.lineTo(12.5, 22.5);
+    o.lineTo(4.5, 22.5);
+    o.lineTo(4.5, 20.5);
+    o.cubicTo(4.5, 18.5, 0.5, 15.5, 0.5, 13);  // palm and thumb
+    o.cubicTo(0.5, 12, 1, 11.5, 1.8, 11.5);
+    o.lineTo(2.5, 11.5);
+    o.closeSubpath();
+    QPainterPath c;
+    c.moveTo(2.5, 11.5);  // the thumb against the palm
+    c.lineTo(4.5, 13.5);
+    for (const auto &[x, top] : {std::pair{5.5, 9.0}, std::pair{8.5, 10.0}, std::pair{11.5, 11.0}}) {
+        c.moveTo(x, top);
+        c.lineTo(x, 12);
+    }
+    return lineCursor(scale, o, c, nullptr);
+}
+
+QImage drawGrabAt(int scale)
+{
+    QPainterPath o;
+    o.moveTo(10.5, 13.5);
+    o.lineTo(10.5, 12.5);
+    for (double x : {10.5, 14.5, 18.5})  // three curled fingers, then the little one
+        o.arcTo(QRectF(x, 10.5, 4, 4), 180, -180);
+    o.arcTo(QRectF(22.5, 10.5, 3, 3), 180, -180);
+    o.lineTo(25.5, 17.5);
+    o.cubicTo(25.5, 20, 22.5, 21.5, 22.5, 23.5);
+    o.lineTo(11.5, 23.5);
+    o.cubicTo(11.5, 21, 7.5, 18.5, 7.5, 15.5);  // the heel of the hand
+    o.lineTo(7.5, 14.8);
+    o.cubicTo(7.5, 14, 8, 13.5, 8.8, 13.5);  // the folded thumb
+    o.closeSubpath();
+    QPainterPath c;
+    c.moveTo(10.5, 13.5);
+    c.lineTo(12.5, 16.5);
+    for (double x : {14.5, 18.5, 22.5}) {
+        c.moveTo(x, 12.5);
+        c.lineTo(x, 13.5);
+    }
+    return lineCursor(scale, o, c, [](QPainter &p) {
+        // Grey under the knuckles and down the shadow side, as in the pixel art.
+        const QColor grey(192, 192, 192);
+        p.fillRect(QRectF(10.5, 13, 15, 1), grey);
+        QPainterPath side;
+        side.moveTo(26.5, 13.5);
+        side.lineTo(24.5, 13.5);
+        side.lineTo(24, 17.5);
+        side.cubicTo(24, 19.5, 21.5, 21, 21, 23.5);
+        side.lineTo(26.5, 23.5);
+        side.closeSubpath();
+        p.fillPath(side, grey);
+    });
+}
+
 // ---------------------------------------------------------------------------
-// parchment.bmp: the background of the shaped result window.
+// parchment.png: the background of the shaped result window.
 //
-// The window is 569 x 475; the picture is stretched onto (0,8)-(561,469) and
-// the window shape is a big rectangle minus the cuts below. The torn rim is
-// drawn along that shape, so the cut looks like the paper's own edge.
+// The window is 569 x 475; the picture fills (0,8)-(561,469) and the window
+// shape is a big rectangle minus the cuts below. The torn rim is drawn along
+// that shape, so the cut looks like the paper's own edge. The picture is
+// drawn at the proportions it is shown in, once per resolution.
 
 constexpr int kWinW = morvane::px(morvane::design::kForm2Size.width());
 constexpr int kWinH = morvane::px(morvane::design::kForm2Size.height());
 constexpr QRect kSheetRect = morvane::twipsRect(morvane::design::kForm2Picture);
-constexpr int kImgW = 274, kImgH = 352;
 
 // Opaque controls the window lays over the sheet; the paper under and
 // around them must be the plain paper colour.
@@ -771,11 +878,6 @@ double distanceToControls(double wx, double wy)
         best = std::min(best, std::hypot(dx, dy));
     }
     return best;
-}
-
-QPointF imageToWindow(double ix, double iy)
-{
-    return {kSheetRect.x() + ix * kSheetRect.width() / kImgW, kSheetRect.y() + iy * kSheetRect.height() / kImgH};
 }
 
 // Soft brown blotches with a darker tide line, as old paper collects them.
@@ -875,19 +977,21 @@ void paintSheetOrnament(QPainter &p)
         paintSparkle(p, QPointF(c.x() + side * 38, c.y() - 2), 3.2, QColor(220, 170, 80), 0);
 }
 
-QImage drawParchment(const OutlineField &field)
+// `scale` picture pixels to a window pixel.
+QImage drawParchment(const OutlineField &field, int scale)
 {
-    QImage img(kImgW, kImgH, QImage::Format_RGB888);
-    // Supersample each picture pixel over the window area it will cover, so
-    // the rim keeps its shape after the uneven stretch.
-    constexpr int S = 4;
-    for (int iy = 0; iy < kImgH; ++iy)
-        for (int ix = 0; ix < kImgW; ++ix) {
+    QImage img(kSheetRect.size() * scale, QImage::Format_RGB888);
+    // Sixteen samples to a window pixel at every scale, so the noise and the
+    // rim come out alike at each resolution.
+    const int S = 4 / scale;
+    for (int iy = 0; iy < img.height(); ++iy)
+        for (int ix = 0; ix < img.width(); ++ix) {
             double r = 0, g = 0, b = 0;
             for (int sy = 0; sy < S; ++sy)
                 for (int sx = 0; sx < S; ++sx) {
-                    const QPointF w = imageToWindow(ix + (sx + 0.5) / S, iy + (sy + 0.5) / S);
-                    const QColor c = paperAt(field, w.x(), w.y());
+                    const double wx = kSheetRect.x() + (ix + (sx + 0.5) / S) / scale;
+                    const double wy = kSheetRect.y() + (iy + (sy + 0.5) / S) / scale;
+                    const QColor c = paperAt(field, wx, wy);
                     r += c.red();
                     g += c.green();
                     b += c.blue();
@@ -899,7 +1003,7 @@ QImage drawParchment(const OutlineField &field)
 
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(double(kImgW) / kSheetRect.width(), double(kImgH) / kSheetRect.height());
+    p.scale(scale, scale);
     p.translate(-kSheetRect.x(), -kSheetRect.y());
     paintSheetOrnament(p);
     p.end();
@@ -909,12 +1013,14 @@ QImage drawParchment(const OutlineField &field)
 // ---------------------------------------------------------------------------
 // about.png: a rose with a heart, for the peach About window.
 
-QImage drawAbout()
+// Drawn in the picture's 57 x 107 pixels; `scale` multiplies the resolution.
+QImage drawAbout(int scale)
 {
-    QImage img(57, 107, QImage::Format_ARGB32_Premultiplied);
+    QImage img(morvane::twipsRect(morvane::design::kForm4Picture).size() * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(kAboutBack);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
 
     softGlow(p, QPointF(28.5, 53), QSizeF(26, 50), QColor(255, 244, 232), 0.6, QColor(255, 236, 216, 170), kAboutBack);
 
@@ -1114,22 +1220,43 @@ void reportSheet(const QImage &win, const QRegion &shape, const OutlineField &fi
                 label, worstPaper, worstAt.x(), worstAt.y(), tornNearControls, edgePixels, lightEdge, maxEdgeLuma);
 }
 
-QImage windowMockup(const QImage &sheet, const QRegion &shape, const OutlineField &field, bool smooth)
+// The result window as it shows at `scale`: the sheet drawn for that scale,
+// the outline as the window system cuts it (each window pixel a square of
+// `scale` pixels), the cut-away grey.
+QImage windowMockup(const QImage &sheet, const QRegion &shape, int scale)
 {
-    QImage win(kWinW, kWinH, QImage::Format_ARGB32_Premultiplied);
+    QImage win(QSize(kWinW, kWinH) * scale, QImage::Format_ARGB32_Premultiplied);
     win.fill(kBannerBack);
     QPainter p(&win);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    p.scale(scale, scale);
     p.drawImage(kSheetRect, sheet);
     for (const QRect &r : kControls)
         p.fillRect(r, kPaper);
-    p.end();
-    reportSheet(win, shape, field, smooth ? "smooth stretch" : "plain stretch");
-    p.begin(&win);
     p.setClipRegion(QRegion(0, 0, kWinW, kWinH) - shape);
-    p.fillRect(win.rect(), QColor(60, 60, 60));
+    p.fillRect(QRect(0, 0, kWinW, kWinH), QColor(60, 60, 60));
     p.end();
     return win;
+}
+
+// How much finer a picture drawn at twice the resolution is than its 1x
+// drawing enlarged: the mean absolute difference (0-255) between the 2x
+// drawing and the 1x one enlarged smoothly, and the same for the 1x one
+// enlarged pixel by pixel. Near-zero would mean the 2x drawing adds nothing.
+void reportSharpness(const char *name, const QImage &one, const QImage &two)
+{
+    const auto meanDiff = [](const QImage &a, const QImage &b) {
+        double sum = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+            }
+        return sum / (3.0 * a.width() * a.height());
+    };
+    const QImage smooth = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage blocky = one.scaled(two.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    std::printf("%s: 2x drawing against the 1x enlarged: %.2f smoothly, %.2f pixel by pixel\n", name,
+                meanDiff(two, smooth), meanDiff(two, blocky));
 }
 
 bool save(const QImage &img, const QString &path, const char *format = nullptr)
@@ -1146,6 +1273,39 @@ bool save(const QImage &img, const QString &path, const char *format = nullptr)
 }
 
 }  // namespace
+
+// The scalable icon: the same drawing as the pictures, as SVG paths.
+bool saveSvgIcon(const QString &path)
+{
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Morvane"));
+    svg.setDescription(QStringLiteral("A crystal ball with a heart on a lotus stand"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    paintIconDesign(p, 256);
+    p.end();
+    // The generator gives the size in millimetres; icon themes want pixels.
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    QString text = QString::fromUtf8(file.readAll());
+    file.close();
+    text.replace(QRegularExpression(QStringLiteral("width=\"[0-9.]+mm\" height=\"[0-9.]+mm\"")),
+                 QStringLiteral("width=\"256\" height=\"256\""));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%-16s scalable\n", qPrintable(QFileInfo(path).fileName()));
+    return true;
+}
 
 int main(int argc, char **argv)
 {
@@ -1165,60 +1325,92 @@ int main(int argc, char **argv)
     if (!QDir().mkpath(out.path()))
         return 1;
 
-    const QImage banner = drawBanner().convertToFormat(QImage::Format_RGB32);
-    const QImage icon32 = toIndexed(drawIcon(32), 16);
-    const QImage icon128 = drawIcon(128);
-    const QImage icon256 = drawIcon(256);
-    const QImage hand = drawHand();
-    const QImage grab = drawGrab();
     const QRegion shape = windowShape();
     const OutlineField field(shape);
-    const QImage sheet = drawParchment(field);
-    const QImage about = drawAbout().convertToFormat(QImage::Format_RGB32);
+    // Every picture at the size it is shown and at twice that, for screens
+    // scaled beyond 100 %; name@2x.png is the second.
+    QImage banner[3], about[3], sheet[3], hand[3], grab[3];
+    for (int scale : {1, 2}) {
+        banner[scale] = drawBanner(scale).convertToFormat(QImage::Format_RGB32);
+        about[scale] = drawAbout(scale).convertToFormat(QImage::Format_RGB32);
+        sheet[scale] = drawParchment(field, scale);
+    }
+    // At 1x the hands are pixel art; at 2x line drawings of the same hands.
+    hand[1] = drawHand();
+    hand[2] = drawHandAt(2);
+    grab[1] = drawGrab();
+    grab[2] = drawGrabAt(2);
 
-    bool ok = save(banner, out.filePath("banner.png"));
-    ok &= save(icon32, out.filePath("icon-32.png"));
-    ok &= save(icon128, out.filePath("icon-128.png"));
-    ok &= save(icon256, out.filePath("icon-256.png"));
-    ok &= save(hand, out.filePath("hand.png"));
-    ok &= save(grab, out.filePath("grab.png"));
-    ok &= save(sheet, out.filePath("parchment.bmp"), "BMP");
-    ok &= save(about, out.filePath("about.png"));
+    bool ok = true;
+    for (int scale : {1, 2}) {
+        const QString at = scale == 2 ? QStringLiteral("@2x") : QString();
+        ok &= save(banner[scale], out.filePath(QStringLiteral("banner%1.png").arg(at)));
+        ok &= save(about[scale], out.filePath(QStringLiteral("about%1.png").arg(at)));
+        ok &= save(sheet[scale], out.filePath(QStringLiteral("parchment%1.png").arg(at)));
+        ok &= save(hand[scale], out.filePath(QStringLiteral("hand%1.png").arg(at)));
+        ok &= save(grab[scale], out.filePath(QStringLiteral("grab%1.png").arg(at)));
+    }
+    // The icon at the sizes desktops ask for; 32 keeps its 16 colours.
+    std::vector<QImage> icons;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        icons.push_back(size == 32 ? toIndexed(drawIcon(32), 16) : drawIcon(size));
+        ok &= save(icons.back(), out.filePath(QStringLiteral("icon-%1.png").arg(size)));
+    }
+    ok &= saveSvgIcon(out.filePath(QStringLiteral("icon.svg")));
 
     if (!previewDir.isEmpty()) {
         const QDir pv(previewDir);
         QDir().mkpath(pv.path());
-        std::printf("border pixels off the background: banner %d, about %d\n", borderMismatches(banner, kBannerBack),
-                    borderMismatches(about, kAboutBack));
-        enlarge(banner, 3, Qt::white).save(pv.filePath("banner-3x.png"));
+        std::printf("border pixels off the background: banner %d, about %d\n", borderMismatches(banner[1], kBannerBack),
+                    borderMismatches(about[1], kAboutBack));
         {
-            // The banner on its window background with a margin, as it sits.
-            QImage ctx(413, 161, QImage::Format_RGB32);
+            // What the today line hides: the banner's rows beneath it should
+            // be the window's pink, give or take the glow's last breath.
+            int worst = 0;
+            for (int y = kBannerCoveredFrom; y < banner[1].height(); ++y)
+                for (int x = 0; x < banner[1].width(); ++x) {
+                    const QColor c = banner[1].pixelColor(x, y);
+                    worst = std::max({worst, std::abs(c.red() - kBannerBack.red()),
+                                      std::abs(c.green() - kBannerBack.green()),
+                                      std::abs(c.blue() - kBannerBack.blue())});
+                }
+            std::printf("banner rows under the today line differ from the window by <= %d\n", worst);
+        }
+        reportSharpness("banner", banner[1], banner[2]);
+        reportSharpness("about", about[1], about[2]);
+        reportSharpness("parchment", sheet[1], sheet[2]);
+        for (int scale : {1, 2}) {
+            // The banner on its window background, the today line's place marked.
+            QImage ctx(QSize(413, 161) * scale, QImage::Format_RGB32);
             ctx.fill(kBannerBack);
             QPainter p(&ctx);
-            p.drawImage(20, 20, banner);
+            p.drawImage(20 * scale, 20 * scale, banner[scale]);
+            p.setPen(QColor(0, 120, 255));
+            p.scale(scale, scale);
+            p.drawRect(QRectF(20 + kBannerRect.width() * 0.05, 20 + kBannerCoveredFrom, kBannerRect.width() * 0.9, 17));
             p.end();
-            ctx.save(pv.filePath("banner-in-window.png"));
+            ctx.save(pv.filePath(QStringLiteral("banner-in-window-%1x.png").arg(scale)));
         }
-        QImage icons = checker(QSize(32 * 8 + 128 + 256 + 40, 256 + 20));
+        enlarge(banner[1], 2, Qt::white).save(pv.filePath("banner-1x-enlarged.png"));
+        QImage iconSheet = checker(QSize(16 + 24 + 32 + 48 + 64 + 128 + 256 + 80, 256 + 20));
         {
-            QPainter p(&icons);
-            p.drawImage(QRect(10, 10, 256, 256), icon32.convertToFormat(QImage::Format_ARGB32));
-            p.drawImage(276, 10, icon128);
-            p.drawImage(414, 10, icon256);
-            p.drawImage(276, 150, icon32.convertToFormat(QImage::Format_ARGB32));
+            QPainter p(&iconSheet);
+            int x = 10;
+            for (const QImage &icon : icons) {
+                p.drawImage(x, 10, icon.convertToFormat(QImage::Format_ARGB32));
+                x += icon.width() + 10;
+            }
             p.end();
         }
-        icons.save(pv.filePath("icons.png"));
-        for (const auto &[name, img] : {std::pair{"hand", hand}, std::pair{"grab", grab}}) {
-            QImage c = checker(QSize(32 * 10 + 60, 32 * 10 + 20));
+        iconSheet.save(pv.filePath("icons.png"));
+        for (const auto &[name, art] : {std::pair{"hand", hand}, std::pair{"grab", grab}}) {
+            // 1x and 2x side by side, each enlarged to the same size.
+            QImage c = checker(QSize(2 * 320 + 30, 340));
             QPainter p(&c);
-            p.drawImage(QRect(10, 10, 320, 320), img.convertToFormat(QImage::Format_ARGB32));
-            p.drawImage(340, 10, img.convertToFormat(QImage::Format_ARGB32));
-            p.fillRect(340, 60, 32, 32, kBannerBack);
-            p.drawImage(340, 60, img.convertToFormat(QImage::Format_ARGB32));
+            p.drawImage(QRect(10, 10, 320, 320), art[1].convertToFormat(QImage::Format_ARGB32));
+            p.drawImage(QRect(340, 10, 320, 320), art[2].convertToFormat(QImage::Format_ARGB32));
             p.end();
-            c.save(pv.filePath(QStringLiteral("%1-10x.png").arg(QLatin1String(name))));
+            c.save(pv.filePath(QStringLiteral("%1-1x-2x.png").arg(QLatin1String(name))));
         }
         {
             // The kanok leaf large and small, to judge its outline.
@@ -1233,29 +1425,32 @@ int main(int argc, char **argv)
             p.end();
             m.save(pv.filePath("motifs.png"));
         }
-        enlarge(about, 4, Qt::white).save(pv.filePath("about-4x.png"));
-        enlarge(sheet, 2, Qt::white).save(pv.filePath("parchment-2x.png"));
-        const QImage win = windowMockup(sheet, shape, field, false);
-        win.save(pv.filePath("window-1x.png"));
-        enlarge(win, 2, Qt::white).save(pv.filePath("window-2x.png"));
-        enlarge(win.copy(0, 0, 200, 160), 5, Qt::white).save(pv.filePath("window-topleft-5x.png"));
-        enlarge(win.copy(228, 392, 122, 48), 6, Qt::white).save(pv.filePath("window-ornament-6x.png"));
-        enlarge(win.copy(100, 0, 250, 60), 4, Qt::white).save(pv.filePath("window-top-4x.png"));
-        enlarge(win.copy(400, 250, 169, 225), 4, Qt::white).save(pv.filePath("window-bottomright-4x.png"));
+        enlarge(about[2], 2, Qt::white).save(pv.filePath("about-2x-enlarged.png"));
         {
+            QImage win = windowMockup(sheet[1], shape, 1);
+            QImage plain(kWinW, kWinH, QImage::Format_ARGB32_Premultiplied);
+            plain.fill(kBannerBack);
+            QPainter p(&plain);
+            p.drawImage(kSheetRect, sheet[1]);
+            for (const QRect &r : kControls)
+                p.fillRect(r, kPaper);
+            p.end();
+            reportSheet(plain, shape, field, "sheet");
+            win.save(pv.filePath("window-1x.png"));
+            const QImage win2 = windowMockup(sheet[2], shape, 2);
+            win2.save(pv.filePath("window-2x.png"));
+            enlarge(win.copy(0, 0, 200, 160), 4, Qt::white).save(pv.filePath("window-topleft-1x-enlarged.png"));
+            enlarge(win2.copy(0, 0, 400, 320), 2, Qt::white).save(pv.filePath("window-topleft-2x-enlarged.png"));
+            enlarge(win2.copy(456, 784, 244, 96), 3, Qt::white).save(pv.filePath("window-ornament-2x-enlarged.png"));
             // Same, with the controls outlined, to see how close the tear comes.
             QImage marked = win;
-            QPainter p(&marked);
+            p.begin(&marked);
             p.setPen(QColor(0, 120, 255));
             for (const QRect &r : kControls)
                 p.drawRect(r.adjusted(0, 0, -1, -1));
             p.end();
             enlarge(marked, 2, Qt::white).save(pv.filePath("window-controls-2x.png"));
-            enlarge(marked.copy(490, 290, 79, 60), 8, Qt::white).save(pv.filePath("window-notch-8x.png"));
         }
-        const QImage winSmooth = windowMockup(sheet, shape, field, true);
-        winSmooth.save(pv.filePath("window-smooth-1x.png"));
-        enlarge(winSmooth, 2, Qt::white).save(pv.filePath("window-smooth-2x.png"));
     }
     return ok ? 0 : 1;
 }
