@@ -44,6 +44,8 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignCenter);
+    // Opaque in the window's colour: the today line covers the banner's foot.
+    label->setAutoFillBackground(true);
     return label;
 }
 
@@ -85,7 +87,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(morvane::windowIcon());  // not QWidget::windowIcon(), which is empty
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));

@@ -139,6 +139,13 @@ private slots:
         QCOMPARE(form.TxtName->font().family(), resolveFamily(kBrowallia).family);
         QVERIFY(!form.Image1->pixmap().isNull());
         QCOMPARE(form.Image1->pixmap().size(), QSize(373, 121));
+        QCOMPARE(form.windowIcon().availableSizes().size(), 7);
+        // Labels are opaque in the window's colour: the today line covers
+        // the banner's foot.
+        for (QLabel *label : {form.LblDayNow, form.Label1, form.Label2, form.Label4, form.Label5}) {
+            QVERIFY(label->autoFillBackground());
+            QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 192, 255));
+        }
     }
 
     void thaiTextsFitTheirControls()

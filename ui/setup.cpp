@@ -1,6 +1,7 @@
 #include "setup.h"
 
 #include "fonts.h"
+#include "pictures.h"
 #include "version.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
+    QApplication::setWindowIcon(windowIcon());
     // Fusion draws the buttons' face colours on every desktop.
     if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
         QApplication::setStyle(fusion);
