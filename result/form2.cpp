@@ -109,10 +109,24 @@ void ReadingBox::setText(const QString &text)
 Form2::Form2(const BirthEntry &entry) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), entry_(entry)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // Wayland takes a mask only as the part of the window that answers the
+    // mouse, so the window paints nothing outside the outline and leaves
+    // it transparent; on X11 the mask cuts the window itself as well.
+    setAttribute(Qt::WA_TranslucentBackground);
     buildWindow();
     // Form_Load: the reading first, then the outline is cut.
     Prophesy();
-    setMask(windowOutline());
+    const QRegion outline = windowOutline();
+    setMask(outline);
+    // The picture is the only control reaching past the outline.
+    Image1->setMask(outline.translated(-Image1->pos()));
+}
+
+void Form2::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setClipRegion(mask());
+    painter.fillRect(rect(), palette().color(QPalette::Window));
 }
 
 void Form2::buildWindow()
@@ -121,13 +135,14 @@ void Form2::buildWindow()
     setWindowTitle(QStringLiteral(u"ตรวจสอบก่อนพิมพ์"));
     setFixedSize(px(design::kForm2Size.width()), px(design::kForm2Size.height()));
     setFont(resolveFont(kMsSansSerif, 9.75));
-    setColours(this, design::kForm2Back, QColor());
+    QPalette p = palette();
+    p.setColor(QPalette::Window, design::kForm2Back);  // painted inside the outline only
+    setPalette(p);
     setMouseTracking(true);
 
-    Image1 = new QLabel(this);
+    Image1 = new PictureLabel(&parchment, this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(design::kForm2Picture));
-    Image1->setPixmap(parchment());
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
@@ -230,19 +245,23 @@ bool Form2::eventFilter(QObject *watched, QEvent *event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
         return QWidget::eventFilter(watched, event);
     auto *mouse = static_cast<QMouseEvent *>(event);
-    // Positions in twips relative to the control, as the drag arithmetic wants.
-    const float x = static_cast<float>(mouse->position().x() * kTwipsPerPixel);
-    const float y = static_cast<float>(mouse->position().y() * kTwipsPerPixel);
     const int pressed = buttonMask(type == QEvent::MouseMove ? mouse->buttons() : mouse->button());
 
     if (watched == Image1 || watched == DisplayName || watched == DisplayBirthday) {
         auto *control = static_cast<QWidget *>(watched);
+        // Drag positions are in twips: the press relative to the window, the
+        // moves on the screen (see DoDrag).
+        const auto twips = [](QPointF p) {
+            return std::pair{static_cast<float>(p.x() * kTwipsPerPixel), static_cast<float>(p.y() * kTwipsPerPixel)};
+        };
         if (type == QEvent::MouseButtonPress) {
             control->setCursor(grabHand());
+            const auto [x, y] = twips(control->mapTo(this, mouse->position()));
             StartDrag(pressed, x, y);
         } else if (type == QEvent::MouseMove) {
             if (watched == Image1)
                 resetCommandColours();
+            const auto [x, y] = twips(mouse->globalPosition());
             DoDrag(pressed, x, y);
         } else {
             control->unsetCursor();
@@ -284,12 +303,14 @@ void Form2::StartDrag(int button, float x, float y)
 
 void Form2::DoDrag(int button, float x, float y)
 {
+    // The window goes where the pointer on the screen says, the press point
+    // under it. Adding the pointer's offset to pos() instead would run away
+    // on X11: a move is carried out later, and the motion events already
+    // queued by then are relative to where the window was.
     if (button != 1 || !Dragging)
         return;
-    const float left = static_cast<float>(pos().x() * kTwipsPerPixel);
-    const float top = static_cast<float>(pos().y() * kTwipsPerPixel);
-    const float newTop = y - DragY + top;
-    const float newLeft = x - DragX + left;
+    const float newTop = y - DragY;
+    const float newLeft = x - DragX;
     move(qRound(newLeft / kTwipsPerPixel), qRound(newTop / kTwipsPerPixel));
 }
 

@@ -67,14 +67,14 @@ public:
     void Lbl_Close_Click();
     void Lbl_Print_Click();
 
-    QLabel *Image1 = nullptr;
+    QLabel *Image1 = nullptr;  // the parchment, cut to the outline
     LineLabel *DisplayName = nullptr;
     LineLabel *DisplayBirthday = nullptr;
     ReadingBox *TxtDisplayProphesy = nullptr;
     QLabel *Lbl_Print = nullptr;
     QLabel *Lbl_Close = nullptr;
 
-    // Drag state; positions in twips relative to the pressed control.
+    // Drag state: the press point in twips, relative to the window.
     bool Dragging = false;
     float DragX = 0;
     float DragY = 0;
@@ -87,11 +87,14 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildWindow();
 
+    // x, y in twips: for StartDrag the press relative to the window, for
+    // DoDrag the pointer on the screen.
     void StartDrag(int button, float x, float y);
     void DoDrag(int button, float x, float y);
     void EndDrag(int button);
