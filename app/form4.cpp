@@ -127,6 +127,7 @@ Form4::Form4(QWidget &owner)
         w->installEventFilter(this);
     }
     setToolTip(QStringLiteral(u"คลิ๊กเพื่อปิด"));
+    owner_.installEventFilter(this);
     Form_Load();
 }
 
@@ -150,6 +151,7 @@ void Form4::done(int result)
     // Every way out ends here, a click, Esc or the title bar: Form1 takes
     // input again.
     QDialog::done(result);
+    owner_.removeEventFilter(this);
     if (!owner_.isEnabled())
         owner_.setEnabled(true);
 }
@@ -162,6 +164,18 @@ void Form4::mouseReleaseEvent(QMouseEvent *event)
 
 bool Form4::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == &owner_) {
+        // The window manager can still close the disabled input window (its
+        // title bar, Alt+F4), and with it gone the next click here would end
+        // the program. It stays until this window has closed.
+        if (event->type() == QEvent::Close) {
+            event->ignore();
+            raise();
+            activateWindow();
+            return true;
+        }
+        return false;
+    }
     if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Form_Click();
         return true;

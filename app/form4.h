@@ -1,5 +1,5 @@
-// Form4: the About window. It keeps Form1 disabled while it is open, and a
-// click anywhere on it closes it.
+// Form4: the About window. It keeps Form1 disabled, and open, while it is
+// open, and a click anywhere on it closes it.
 #pragma once
 
 #include <QDialog>

@@ -74,6 +74,9 @@ private slots:
         Form4 *f = openAbout();
         QVERIFY(f);
         QVERIFY(!form1_->isEnabled());
+        // Nor can the window manager close it from under the About window.
+        QVERIFY(!form1_->close());
+        QVERIFY(form1_->isVisible());
         // No control of Form1 takes input meanwhile.
         for (QWidget *w : form1_->findChildren<QWidget *>())
             QVERIFY(!w->isEnabled());
