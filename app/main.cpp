@@ -12,6 +12,7 @@
 //               windows meet: Form1 hands Form2 its birth entry as a value
 //               and Form2 says by signal when it has gone
 // This file starts the application and wires the windows together.
+#include "fonts.h"
 #include "form1.h"
 #include "setup.h"
 #include "wiring.h"
@@ -25,5 +26,6 @@ int main(int argc, char *argv[])
     morvane::Form1 form1;
     morvane::wireWindows(form1);
     form1.show();
+    morvane::checkThaiFonts(&form1);
     return app.exec();
 }

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QMessageBox>
 #include <QRawFont>
 #include <QTest>
 #include <QTextBoundaryFinder>
@@ -102,6 +103,25 @@ private slots:
             for (const QString &w : words)
                 atWordEnd |= text.left(pos).endsWith(w);
             QVERIFY2(atWordEnd, qPrintable(lines.join(u'|')));
+        }
+    }
+
+    void missingThaiFontsAreExplained()
+    {
+        // Run a second time with a font set holding only a Latin font
+        // (tst_fonts_without_thai), as on a machine without Thai fonts.
+        const bool withoutThai = qEnvironmentVariableIsSet("MORVANE_TEST_WITHOUT_THAI");
+        if (QFontDatabase::families().isEmpty())
+            QSKIP("no fonts at all");
+        QCOMPARE(QFontDatabase::families(QFontDatabase::Thai).isEmpty(), withoutThai);
+        QWidget parent;
+        QCOMPARE(checkThaiFonts(&parent), !withoutThai);
+        auto *box = parent.findChild<QMessageBox *>(QStringLiteral("NoThaiFont"));
+        QCOMPARE(box != nullptr, withoutThai);
+        if (box) {
+            QVERIFY(box->isVisible());
+            QVERIFY(box->text().contains(QStringLiteral("fonts-thai-tlwg")));
+            QCOMPARE(box->informativeText(), QStringLiteral("sudo apt install fonts-thai-tlwg"));
         }
     }
 };

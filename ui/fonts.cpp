@@ -2,6 +2,11 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <QMessageBox>
+#include <QRawFont>
+
+#include <algorithm>
+#include <cstdio>
 
 namespace morvane {
 namespace {
@@ -58,6 +63,33 @@ FontChoice resolveFamily(const QString &requested)
     if (it == cache.constEnd())
         it = cache.insert(key, lookUp(requested));
     return *it;
+}
+
+bool checkThaiFonts(QWidget *parent)
+{
+    if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty())
+        return true;
+    std::fputs("morvane: no installed font can draw Thai, so the program's text shows as empty boxes.\n"
+               "morvane: install the package fonts-thai-tlwg (sudo apt install fonts-thai-tlwg)"
+               " and start Morvane again.\n",
+               stderr);
+    const QString text = QStringLiteral(u"ไม่พบแบบอักษรภาษาไทยในเครื่องนี้ ข้อความในโปรแกรมจึงแสดงเป็นช่องสี่เหลี่ยม "
+                                        u"กรุณาติดตั้งแพ็กเกจ fonts-thai-tlwg แล้วเปิดโปรแกรมใหม่อีกครั้ง");
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), text, QMessageBox::Ok, parent);
+    box->setObjectName(QStringLiteral("NoThaiFont"));
+    box->setInformativeText(QStringLiteral("sudo apt install fonts-thai-tlwg"));
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A font fontconfig does not count as Thai may still hold these letters.
+    for (const QString &family : QFontDatabase::families()) {
+        const QRawFont raw = QRawFont::fromFont(QFont(family), QFontDatabase::Thai);
+        if (raw.isValid() && std::all_of(text.begin(), text.end(), [&](QChar c) { return raw.supportsCharacter(c); })) {
+            box->setFont(QFont(family));
+            break;
+        }
+    }
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return false;
 }
 
 QFont resolveFont(const QString &requested, qreal pointSize, bool bold, bool italic)

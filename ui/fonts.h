@@ -22,6 +22,8 @@
 #include <QFont>
 #include <QString>
 
+class QWidget;
+
 namespace morvane {
 
 inline const QString kBrowallia = QStringLiteral("BrowalliaUPC");
@@ -38,5 +40,12 @@ FontChoice resolveFamily(const QString &requested);
 
 // A font for a requested family and point size, through resolveFamily().
 QFont resolveFont(const QString &requested, qreal pointSize, bool bold = false, bool italic = false);
+
+// With no font installed that draws Thai every text of the program is empty
+// boxes. Then this says why: a line on standard error naming the package
+// that brings the fonts, and a message over `parent`, in Thai where any
+// installed font can draw it (the install command reads either way).
+// Returns whether Thai can be drawn.
+bool checkThaiFonts(QWidget *parent);
 
 }  // namespace morvane
