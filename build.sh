@@ -18,7 +18,8 @@ runtime_packages=(
   fonts-thai-tlwg libthai0 libthai-data
 )
 test_packages=(
-  xvfb xauth x11-utils poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
+  xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick openbox weston qt6-wayland
+  poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
   dpkg-dev appstream clang libclang-rt-14-dev clang-format
 )
 

@@ -1,0 +1,256 @@
+#!/usr/bin/env bash
+# The program on real display servers, driven with the mouse and keys the
+# way a user drives it.
+#
+#   desktop.sh x11 <morvane>      on Xvfb, with no window manager and under
+#                                 openbox, at scale 1, 1.5 and 2: a drag made
+#                                 of 2, 4 or 8 unpaced pointer steps moves the
+#                                 result window exactly as far as the pointer
+#   desktop.sh wayland <morvane>  under weston at scale 1 and 2: the desktop
+#                                 shows through the same pixels as the X11
+#                                 shape cuts away, a press there reaches the
+#                                 desktop, and a drag on the sheet moves it
+#
+# Exits 77 (skipped) when a tool it needs is missing or cannot start.
+# MORVANE_TEST_DISPLAY picks the X display (else Xvfb takes a free one);
+# MORVANE_TEST_SHOTS keeps the screenshots in that folder.
+set -euo pipefail
+mode="$1"
+app="$2"
+
+skip() {
+  echo "$*; skipped"
+  exit 77
+}
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+for tool in Xvfb xdotool xwininfo xprop xsetroot import convert compare awk; do
+  command -v "$tool" >/dev/null || skip "needs $tool"
+done
+case "$mode" in
+  x11) command -v openbox >/dev/null || skip "needs openbox" ;;
+  wayland) command -v weston >/dev/null || skip "needs weston" ;;
+  *)
+    echo "usage: $0 x11|wayland <morvane>" >&2
+    exit 2
+    ;;
+esac
+
+work=$(mktemp -d)
+export XDG_RUNTIME_DIR="$work/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+shots="${MORVANE_TEST_SHOTS:-$work}"
+mkdir -p "$shots"
+started=()
+cleanup() {
+  for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+    kill "${started[i]}" 2>/dev/null || true
+    wait "${started[i]}" 2>/dev/null || true
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Stops the last process started (the program or a window manager).
+stop_last() {
+  local pid="${started[-1]}"
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  unset 'started[-1]'
+}
+
+# Polls a command until it succeeds, for up to $1 tenths of a second.
+within() {
+  local tenths="$1"
+  shift
+  for ((t = 0; t < tenths; t++)); do
+    "$@" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# --- The X server: a cyan root, which nothing in the windows is. -----------
+cut='#00FFFF'
+if [ -n "${MORVANE_TEST_DISPLAY:-}" ]; then
+  export DISPLAY="$MORVANE_TEST_DISPLAY"
+  Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+else
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+  within 50 test -s "$work/display" || skip "Xvfb did not start"
+  export DISPLAY=":$(cat "$work/display")"
+fi
+started+=($!)
+within 50 xwininfo -root || skip "Xvfb did not start"
+xsetroot -solid "$cut"
+
+# Starts the program on the X server at a scale and waits for its window.
+start_x11() {
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" "$app" >"$work/app.log" 2>&1 &
+  started+=($!)
+  within 100 xdotool search --onlyvisible --name '^Morvane$' || fail "no input window at scale $1: $(cat "$work/app.log")"
+}
+
+# Predicts from the keyboard: the day list has the focus, three tabs reach
+# "ทำนาย". Prints the result window's id.
+predict_x11() {
+  local form1
+  form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
+  within 50 xdotool windowfocus --sync "$form1"
+  xdotool key --delay 50 Tab Tab Tab space
+  within 100 xdotool search --onlyvisible --name 'ตรวจสอบก่อนพิมพ์' || fail "no result window"
+  xdotool search --onlyvisible --name 'ตรวจสอบก่อนพิมพ์' | tail -1
+}
+
+# Waits until a window stops moving; leaves its place in X and Y.
+settled() {
+  local last=
+  for ((t = 0; t < 30; t++)); do
+    sleep 0.1
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    [ "$X,$Y" = "$last" ] && return 0
+    last="$X,$Y"
+  done
+}
+
+# One drag as a hurried hand makes it: press on the sheet at logical
+# (40, 200), then `steps` moves of (dx, dy) device pixels with no pause
+# between them, then release. The window must move by steps * (dx, dy).
+drag_x11() {
+  local window="$1" scale="$2" steps="$3" dx="$4" dy="$5"
+  settled "$window"
+  local x0="$X" y0="$Y"
+  local moves=(mousemove "$(awk "BEGIN{print int($x0 + 40 * $scale)}")" "$(awk "BEGIN{print int($y0 + 200 * $scale)}")"
+    sleep 0.3 mousedown 1)
+  for ((s = 0; s < steps; s++)); do moves+=(mousemove_relative -- "$dx" "$dy"); done
+  xdotool "${moves[@]}" mouseup 1
+  settled "$window"
+  local mx=$((X - x0)) my=$((Y - y0)) ex=$((steps * dx)) ey=$((steps * dy))
+  echo "  $steps steps of $dx,$dy: the window moved $mx,$my"
+  if [ $((mx - ex)) -gt 1 ] || [ $((ex - mx)) -gt 1 ] || [ $((my - ey)) -gt 1 ] || [ $((ey - my)) -gt 1 ]; then
+    fail "expected $ex,$ey"
+  fi
+}
+
+if [ "$mode" = x11 ]; then
+  for wm in none openbox; do
+    if [ "$wm" = openbox ]; then
+      openbox --sm-disable >/dev/null 2>&1 &
+      started+=($!)
+      within 50 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+    fi
+    for scale in 1 1.5 2; do
+      echo "window manager: $wm, scale $scale"
+      start_x11 "$scale"
+      form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
+      icon=$(xprop -id "$form1" _NET_WM_ICON)
+      # Several sizes (which ones depends on the scale).
+      [ "$(grep -c 'Icon (' <<<"$icon")" -ge 4 ] || fail "the input window has no icon"
+      result=$(predict_x11)
+      for steps in 2 4 8; do
+        drag_x11 "$result" "$scale" "$steps" 25 15
+        drag_x11 "$result" "$scale" "$steps" -25 -15
+      done
+      import -window root "$shots/x11-$wm-$scale.png"
+      stop_last
+    done
+    [ "$wm" = openbox ] && stop_last
+  done
+  echo "every drag followed the pointer"
+  exit 0
+fi
+
+# --- Wayland -----------------------------------------------------------------
+
+# The window's pixels as black where the desktop shows through, white
+# elsewhere; prints how many are black.
+mask_of() {
+  convert "$1" -fill white +opaque "$cut" -fill black -opaque "$cut" "$2"
+  convert "$2" -format '%[fx:round(w*h*(1-mean))]' info:
+}
+
+cat >"$work/weston.ini" <<EOF
+[core]
+idle-time=0
+[shell]
+background-color=0xff00ffff
+panel-position=none
+locking=false
+animation=none
+startup-animation=none
+close-animation=none
+focus-animation=none
+EOF
+
+for scale in 1 2; do
+  echo "scale $scale"
+  # The X11 shape first: what the window system cuts away there.
+  start_x11 "$scale"
+  result=$(predict_x11)
+  settled "$result"
+  eval "$(xdotool getwindowgeometry --shell "$result")"
+  import -window root "$work/x11.png"
+  stop_last
+  convert "$work/x11.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$work/x11-window.png"
+  cut_x11=$(mask_of "$work/x11-window.png" "$work/x11-mask.png")
+  # Where the visible sheet begins inside the window.
+  read -r ox oy < <(convert "$work/x11-mask.png" -trim -format '%X %Y\n' info: | tr -d '+')
+  echo "  X11 shape: ${WIDTH}x${HEIGHT}, $cut_x11 pixels cut away"
+  [ "$cut_x11" -eq $((35448 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
+
+  socket="wayland-morvane-test-$$"
+  weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 --socket="$socket" \
+    --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
+  started+=($!)
+  within 100 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start: $(tail -3 "$work/weston.log")"
+  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" "$app" >"$work/app.log" 2>&1 &
+  started+=($!)
+  # weston places the window itself; the keys go to it once it is up.
+  sleep 2
+  kill -0 "${started[-1]}" 2>/dev/null || fail "the program did not start on Wayland: $(cat "$work/app.log")"
+  xdotool mousemove 1599 1199
+  xdotool key --delay 50 Tab Tab Tab space
+
+  # Finds the sheet on the screen: leaves its window's place in wx, wy.
+  find_sheet() {
+    import -window root "$work/wayland.png"
+    local geometry
+    geometry=$(convert "$work/wayland.png" -trim -format '%w %h %X %Y\n' info: | tr -d '+')
+    read -r bw bh bx by <<<"$geometry"
+    wx=$((bx - ox)) wy=$((by - oy))
+    convert "$work/wayland.png" -crop "${WIDTH}x${HEIGHT}+${wx}+${wy}" +repage "$work/wayland-window.png"
+    cut_wayland=$(mask_of "$work/wayland-window.png" "$work/wayland-mask.png")
+    differ=$(compare -metric AE "$work/x11-mask.png" "$work/wayland-mask.png" null: 2>&1 || true)
+    [ "$differ" = 0 ]
+  }
+  within 50 find_sheet || true
+  cp "$work/wayland.png" "$shots/wayland-$scale.png"
+  cp "$work/x11.png" "$shots/x11-$scale.png"
+  echo "  Wayland: $cut_wayland pixels show the desktop, $differ differ from the X11 shape"
+  [ "$differ" = 0 ] || fail "the sheet on Wayland is not cut as on X11"
+
+  # A press in the cut-away top-left corner reaches the desktop: dragging
+  # from there moves nothing. A drag on the sheet moves it: the compositor
+  # moves the window once the program has asked it to, a moment after the
+  # press, so the pointer pauses there as briefly as a hand would.
+  x0=$wx y0=$wy
+  for where in corner sheet; do
+    if [ "$where" = corner ]; then at=(2 2); else at=(40 200); fi
+    xdotool mousemove $((x0 + at[0] * scale)) $((y0 + at[1] * scale)) sleep 0.3 mousedown 1 sleep 0.1 \
+      mousemove_relative -- 25 15 mousemove_relative -- 25 15 mousemove_relative -- 25 15 \
+      mousemove_relative -- 25 15 mouseup 1 sleep 0.5 mousemove 1599 1199
+    sleep 0.5
+    within 20 find_sheet || fail "the sheet is gone after a drag from the $where"
+    echo "  a drag from the $where by 100,60 moved the sheet $((wx - x0)),$((wy - y0))"
+    if [ "$where" = corner ]; then
+      [ "$wx,$wy" = "$x0,$y0" ] || fail "a press outside the outline reached the sheet"
+    else
+      [ "$wx,$wy" = "$((x0 + 100)),$((y0 + 60))" ] || fail "the drag did not move the sheet with the pointer"
+    fi
+  done
+  stop_last
+  stop_last
+done
+echo "the sheet is cut alike on Wayland and X11"
