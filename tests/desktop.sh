@@ -12,7 +12,8 @@
 #                                 desktop, and a drag on the sheet moves it
 #
 # Exits 77 (skipped) when a tool it needs is missing or cannot start.
-# MORVANE_TEST_DISPLAY picks the X display (else Xvfb takes a free one);
+# MORVANE_TEST_DISPLAY picks the X display (else Xvfb takes a free one),
+# MORVANE_TEST_WAYLAND the name of weston's socket;
 # MORVANE_TEST_SHOTS keeps the screenshots in that folder.
 set -euo pipefail
 mode="$1"
@@ -200,7 +201,7 @@ for scale in 1 2; do
   echo "  X11 shape: ${WIDTH}x${HEIGHT}, $cut_x11 pixels cut away"
   [ "$cut_x11" -eq $((35448 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
 
-  socket="wayland-morvane-test-$$"
+  socket="${MORVANE_TEST_WAYLAND:-wayland-morvane-test-$$}"
   weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 --socket="$socket" \
     --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
   started+=($!)
