@@ -47,7 +47,7 @@ pdf=$(ls -t "$spool"/*.pdf 2>/dev/null | head -1)
 [ -n "$pdf" ] || { echo "no PDF spooled"; exit 1; }
 pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
 echo "spooled $pdf: $pages page(s)"
-# The report of a default prediction runs onto a second page, and no more.
-[ "$pages" -eq 2 ] || { echo "expected 2 pages, got $pages"; exit 1; }
+# The report is one sheet.
+[ "$pages" -eq 1 ] || { echo "expected 1 page, got $pages"; exit 1; }
 # MORVANE_KEEP_PDF=1 keeps it, to look at.
 [ -n "${MORVANE_KEEP_PDF:-}" ] || rm -f "$pdf"
