@@ -15,6 +15,7 @@ cd "$here"
 runtime_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  libpango1.0-dev libcairo2-dev libcups2-dev
   fonts-thai-tlwg libthai0 libthai-data
 )
 test_packages=(

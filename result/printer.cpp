@@ -1,148 +1,61 @@
 #include "printer.h"
 
-#include "fonts.h"
-#include "version.h"
+#include "pangoprinter.h"
 
-#include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
+#include <QBuffer>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextLayout>
+#include <QSaveFile>
+
+#include <cups/cups.h>
+
+#include <algorithm>
 
 namespace morvane {
 
-namespace {
-
-constexpr qreal kTwipsPerInch = 1440;
-
-}  // namespace
-
-PainterPrintDevice::PainterPrintDevice(QPagedPaintDevice &device) : device_(device) { }
-
-PainterPrintDevice::~PainterPrintDevice()
+QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins)
 {
-    if (painter_ && painter_->isActive())
-        painter_->end();
-}
-
-bool PainterPrintDevice::begin()
-{
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&device_)) {
-        painter_.reset();
-        return false;
-    }
-    pages_ = 1;
-    x_ = 0;
-    y_ = 0;
-    return true;
-}
-
-void PainterPrintDevice::setFontName(const QString &name)
-{
-    fontName_ = name;
-}
-
-void PainterPrintDevice::setFontSize(qreal points)
-{
-    fontSize_ = points;
-}
-
-void PainterPrintDevice::setCurrentX(float twips)
-{
-    x_ = twips;
-}
-
-QFont PainterPrintDevice::currentFont() const
-{
-    // Sized for the printer's own resolution, not the screen's.
-    return QFont(resolveFont(fontName_, fontSize_), &device_);
-}
-
-qreal PainterPrintDevice::toDevice(qreal twips) const
-{
-    return twips * device_.logicalDpiX() / kTwipsPerInch;
-}
-
-float PainterPrintDevice::textWidth(const QString &text)
-{
-    const QFontMetricsF metrics(currentFont(), &device_);
-    return static_cast<float>(metrics.horizontalAdvance(text) * kTwipsPerInch / device_.logicalDpiX());
-}
-
-void PainterPrintDevice::print(const QString &text)
-{
-    const QStringList lines = text.split(u'\r');
-    for (const QString &line : lines) {
-        printLine(line);
-        x_ = 0;
-    }
-}
-
-void PainterPrintDevice::newLine(qreal height)
-{
-    y_ += height;
-}
-
-void PainterPrintDevice::printLine(const QString &line)
-{
-    const QFont font = currentFont();
-    const QFontMetricsF metrics(font, &device_);
-    const qreal height = metrics.lineSpacing();
-    if (!painter_)
-        return;
-    if (line.isEmpty()) {
-        newLine(height);
-        return;
-    }
-    const qreal pageWidth = device_.width();
-    qreal x = qMax<qreal>(0, toDevice(x_));
-    if (x >= pageWidth)
-        x = 0;
-
-    // Cut the line where it would leave the page, at a word boundary; the
-    // pieces after the first start at the left edge.
-    QTextLayout layout(line, font, &device_);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    QList<std::pair<int, int>> pieces;
-    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
-        l.setLineWidth(pieces.isEmpty() ? pageWidth - x : pageWidth);
-        pieces.append({l.textStart(), l.textLength()});
-    }
-    layout.endLayout();
-
-    painter_->setFont(font);
-    painter_->setPen(Qt::black);
-    for (const auto &[start, length] : std::as_const(pieces)) {
-        if (y_ > 0 && y_ + height > device_.height()) {
-            device_.newPage();
-            ++pages_;
-            y_ = 0;
-        }
-        painter_->drawText(QPointF(x, y_ + metrics.ascent()), line.mid(start, length));
-        newLine(height);
-        x = 0;
-    }
-}
-
-bool PainterPrintDevice::endDoc()
-{
-    if (!painter_)
-        return false;
-    const bool ended = painter_->end();
-    painter_.reset();
-    return ended && !deviceFailed();
+    constexpr qreal kQuarterInch = 18;
+    const QMarginsF margins(std::max(printerMargins.left(), kQuarterInch), std::max(printerMargins.top(), kQuarterInch),
+                            std::max(printerMargins.right(), kQuarterInch),
+                            std::max(printerMargins.bottom(), kQuarterInch));
+    return QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Point);
 }
 
 namespace {
 
-// The device has to exist before the painter device that uses it, so it
+const QString kJobTitle = QStringLiteral(u"Morvane - คำทำนาย");
+
+// Hands a finished PDF to a CUPS queue, with the options the user keeps for
+// that queue; every print job leaves the program here. The job's id, or 0
+// when the spooler would not take the document.
+int sendToQueue(const QString &queue, const QByteArray &pdf)
+{
+    const QByteArray name = queue.toUtf8();
+    const QByteArray title = kJobTitle.toUtf8();
+    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
+    int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest ? dest->num_options : 0,
+                            dest ? dest->options : nullptr);
+    if (dest)
+        cupsFreeDests(1, dest);
+    if (job <= 0)
+        return 0;
+    bool sent = false;
+    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
+        == HTTP_STATUS_CONTINUE) {
+        const bool written
+            = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+        // The request is finished even after a failed write, so the answer is read.
+        sent = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) < IPP_STATUS_REDIRECTION_OTHER_SITE && written;
+    }
+    if (!sent) {
+        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
+        return 0;
+    }
+    return job;
+}
+
+// The device has to exist before the print device that writes to it, so it
 // sits in a base class of its own.
 template <typename Device>
 struct Holder
@@ -153,35 +66,38 @@ struct Holder
     Device device;
 };
 
-class SystemPrinter : private Holder<QPrinter>, public PainterPrintDevice
+// The report set as a PDF in memory, then sent to the queue as one job.
+class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
 {
 public:
-    explicit SystemPrinter(const QPrinterInfo &info)
-        : Holder<QPrinter>(info, QPrinter::HighResolution), PainterPrintDevice(device), name_(info.printerName())
+    SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
+
+    bool endDoc() override { return PangoPrintDevice::endDoc() && sendToQueue(queue_, device.data()) > 0; }
+
+    QString errorText() const override
     {
-        device.setDocName(QStringLiteral(u"Morvane - คำทำนาย"));
-        device.setCreator(QStringLiteral("Morvane ") + QLatin1String(kVersion));
+        return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(queue_);
     }
 
-    QString errorText() const override { return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(name_); }
-
-protected:
-    bool deviceFailed() const override { return device.printerState() == QPrinter::Error; }
-
 private:
-    QString name_;
+    QString queue_;
 };
 
-class PdfFile : private Holder<QPdfWriter>, public PainterPrintDevice
+class PdfFile : private Holder<QSaveFile>, public PangoPrintDevice
 {
 public:
-    explicit PdfFile(const QString &path) : Holder<QPdfWriter>(path), PainterPrintDevice(device), path_(path)
+    explicit PdfFile(const QString &path)
+        : Holder<QSaveFile>(path), PangoPrintDevice(device, reportPage(QPageSize(QPageSize::A4))), path_(path)
+    { }
+
+    bool endDoc() override
     {
-        device.setTitle(QStringLiteral(u"คำทำนาย"));
-        device.setCreator(QStringLiteral("Morvane ") + QLatin1String(kVersion));
-        // An A4 sheet with the quarter-inch margins a desk printer leaves.
-        device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                         QMarginsF(6.35, 6.35, 6.35, 6.35), QPageLayout::Millimeter));
+        const bool written = PangoPrintDevice::endDoc();
+        if (!written) {
+            device.cancelWriting();
+            return false;
+        }
+        return device.commit();
     }
 
     QString errorText() const override
@@ -201,7 +117,9 @@ PrinterProvider &defaultPrinter()
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
-        return std::make_unique<SystemPrinter>(info);
+        // The sheet and margins the queue is set up for.
+        const QPageLayout page = QPrinter(info, QPrinter::HighResolution).pageLayout();
+        return std::make_unique<SystemPrinter>(info.printerName(), reportPage(page.pageSize(), page.marginsPoints()));
     };
     return provider;
 }

@@ -2,14 +2,11 @@
 // print position in twips, and lines printed one under the other.
 #pragma once
 
-#include <QFont>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
 #include <memory>
-
-class QPagedPaintDevice;
-class QPainter;
 
 namespace morvane {
 
@@ -35,54 +32,18 @@ public:
     virtual QString errorText() const { return QString(); }
 };
 
-// Prints on a QPrinter or QPdfWriter through QPainter, with fonts from the
-// font resolver. A line that would run past the right edge of the printable
-// area is broken at a Thai word boundary and carries on at position 0; a
-// line that would run past the bottom starts a new page.
-class PainterPrintDevice : public PrintDevice
-{
-public:
-    // The device must outlive this object.
-    explicit PainterPrintDevice(QPagedPaintDevice &device);
-    ~PainterPrintDevice() override;
-
-    bool begin() override;
-    void setFontName(const QString &name) override;
-    void setFontSize(qreal points) override;
-    void setCurrentX(float twips) override;
-    float textWidth(const QString &text) override;
-    void print(const QString &text) override;
-    bool endDoc() override;
-    QString errorText() const override { return error_; }
-
-    int pages() const { return pages_; }
-
-protected:
-    // Whether the device reported an error once the document was finished.
-    virtual bool deviceFailed() const { return false; }
-
-private:
-    QFont currentFont() const;
-    qreal toDevice(qreal twips) const;
-    void printLine(const QString &line);
-    void newLine(qreal height);
-
-    QPagedPaintDevice &device_;
-    std::unique_ptr<QPainter> painter_;
-    QString fontName_;
-    qreal fontSize_ = 12;
-    float x_ = 0;  // twips
-    qreal y_ = 0;  // device units from the top of the printable area
-    int pages_ = 0;
-    QString error_;
-};
+// The sheet the report is laid out on: portrait, with at least the quarter
+// inch a desk printer leaves on every side, more where the printer asks for
+// it. Margins in points.
+QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins = {});
 
 // Where the print command sends the report: the system's default printer,
 // or nothing when none is set up. Tests install their own.
 using PrinterProvider = std::function<std::unique_ptr<PrintDevice>()>;
 PrinterProvider &defaultPrinter();
 
-// A device that writes a PDF file.
+// A device that writes the report to a PDF file on an A4 sheet. The file
+// is replaced only once the whole document has been written.
 std::unique_ptr<PrintDevice> pdfFile(const QString &path);
 
 }  // namespace morvane
