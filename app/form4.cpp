@@ -54,7 +54,7 @@ QString Form4::label2Text()
 {
     return QStringLiteral(u"พฤษภาคม  2543") + kLineEnd + kLineEnd
            + lines({QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"), QStringLiteral("The Morvane development team"),
-                    QStringLiteral(u"ผู้เขียนโปรแกรมและคำทำนายทั้งหมด")});
+                    QStringLiteral(u"ซอฟต์แวร์เสรี สัญญาอนุญาต GPL-3.0 ขึ้นไป")});
 }
 
 QString Form4::label3Text()
@@ -68,7 +68,7 @@ QString Form4::label3Text()
 
 QString Form4::label4Text()
 {
-    return QStringLiteral(u"คำทำนายทั้งหมดเขียนขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ โดยคณะผู้พัฒนามอร์เวน");
+    return QStringLiteral(u"คณะผู้พัฒนามอร์เวนเขียนคำทำนายทั้งหมดขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ");
 }
 
 Form4 *Form4::open(QWidget &owner)

@@ -329,7 +329,7 @@ void Form2::reportFailure(const QString &what, const QString &why)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("PrintFailed"));
-    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังอยู่ครบ ลองตรวจสอบแล้วกด \"พิมพ์\" อีกครั้งได้"));
+    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังแสดงอยู่ตามเดิม แก้ไขสาเหตุข้างต้นแล้วคลิก \"พิมพ์\" อีกครั้ง"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     Lbl_Print->setEnabled(true);
@@ -338,7 +338,7 @@ void Form2::reportFailure(const QString &what, const QString &why)
 void Form2::offerPdf(const ReportInput &input)
 {
     auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Morvane"),
-                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในเครื่องคอมพิวเตอร์นี้"), QMessageBox::NoButton, this);
+                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในคอมพิวเตอร์เครื่องนี้"), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("NoPrinter"));
     box->setInformativeText(QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่"));
     QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);

@@ -102,7 +102,7 @@ public:
 
     QString errorText() const override
     {
-        return QStringLiteral(u"บันทึกไฟล์ \"%1\" ไม่ได้ อาจไม่มีสิทธิ์เขียนในโฟลเดอร์นั้น หรือพื้นที่เต็ม").arg(path_);
+        return QStringLiteral(u"บันทึกไฟล์ \"%1\" ไม่ได้ อาจไม่มีสิทธิ์บันทึกไฟล์ในโฟลเดอร์นั้น หรือพื้นที่ดิสก์เต็ม").arg(path_);
     }
 
 private:
