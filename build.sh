@@ -3,8 +3,9 @@
 #
 #   ./build.sh run    install what is missing, build, open the program
 #   ./build.sh test   install what is missing, build, run every test headless;
-#                     then again under AddressSanitizer and UBSan, and a
-#                     minute of fuzzing
+#                     build, check, install and remove the Debian package;
+#                     then the tests again under AddressSanitizer and UBSan,
+#                     and a minute of fuzzing
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,12 +15,13 @@ what="${1:-run}"
 # What building and running need, then what only the tests need.
 runtime_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
-  fonts-thai-tlwg libthai0 libthai-data
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev
+  fonts-tlwg-garuda-ttf fonts-tlwg-loma-ttf libthai0 libthai-data
 )
 test_packages=(
   xvfb xauth x11-utils poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
-  dpkg-dev appstream clang libclang-rt-14-dev
+  clang libclang-rt-14-dev
+  debhelper dpkg-dev lintian blhc devscripts autopkgtest desktop-file-utils appstream
 )
 
 install_missing() {
@@ -59,14 +61,18 @@ case "$what" in
     configure_and_build "$build"
     (cd "$build" && ctest --output-on-failure --parallel "$(nproc)")
 
+    # The Debian package: built, checked by lintian, installed, its
+    # autopkgtest run, removed.
+    "$here/tests/package_install.sh" "$here" "$build-deb"
+
     # The same tests under the sanitizers; any report fails the run. The
-    # package and spooler tests add nothing there and are left out.
+    # spooler test and the validators add nothing there and are left out.
     configure_and_build "$build-asan" -DCMAKE_BUILD_TYPE=Debug -DMORVANE_SANITIZE=ON
     (cd "$build-asan" &&
       ASAN_OPTIONS=detect_leaks=1 \
       LSAN_OPTIONS="suppressions=$here/tests/lsan.supp:print_suppressions=0" \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-      ctest --output-on-failure --parallel "$(nproc)" -E 'package_install|tst_cups')
+      ctest --output-on-failure --parallel "$(nproc)" -E 'tst_cups|desktop_entry|appstream_metainfo')
 
     # A minute of libFuzzer over the engine, the assembly and the catalogue.
     cmake -S "$here/tests/fuzz" -B "$build-fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++
