@@ -85,7 +85,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
-    setWindowIcon(windowIcon());
+    setWindowIcon(morvane::windowIcon());  // the member windowIcon() would hide it
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
