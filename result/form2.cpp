@@ -5,6 +5,7 @@
 #include "design.h"
 #include "fonts.h"
 #include "form3.h"
+#include "messages.h"
 #include "outline.h"
 #include "pictures.h"
 #include "printer.h"
@@ -313,34 +314,50 @@ void Form2::Lbl_Print_Click()
                             layout.printFontName(),
                             clock().now()};
 
-    std::unique_ptr<PrintDevice> printer = defaultPrinter() ? defaultPrinter()() : nullptr;
-    if (!printer) {
-        offerPdf(input);
+    PrinterLookup found = defaultPrinter() ? defaultPrinter()() : PrinterLookup{};
+    if (!found.device) {
+        offerPdf(input, found);
         return;
     }
-    if (!printReport(*printer, input)) {
-        reportFailure(QStringLiteral(u"พิมพ์คำทำนายไม่สำเร็จ"), printer->errorText());
+    PrintDevice &printer = *found.device;
+    if (!printReport(printer, input)) {
+        reportFailure(messages::kPrintFailed, printer.errorText() + u'\n' + messages::kPrintAgain);
         return;
     }
-    Lbl_Close_Click();
+    const QString note = printer.noteText();
+    if (note.isEmpty()) {
+        Lbl_Close_Click();
+        return;
+    }
+    // The job is safe in the queue, so the window closes; but only once the
+    // user has read why nothing comes out of the printer yet.
+    auto *box = new QMessageBox(QMessageBox::Information, QStringLiteral("Morvane"), messages::kSentToPrinter,
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("PrintWaits"));
+    box->setInformativeText(note);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box, &QMessageBox::finished, this, &Form2::Lbl_Close_Click);
+    box->open();
 }
 
 void Form2::reportFailure(const QString &what, const QString &why)
 {
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("PrintFailed"));
-    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังอยู่ครบ ลองตรวจสอบแล้วกด \"พิมพ์\" อีกครั้งได้"));
+    box->setInformativeText(why);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     Lbl_Print->setEnabled(true);
 }
 
-void Form2::offerPdf(const ReportInput &input)
+void Form2::offerPdf(const ReportInput &input, const PrinterLookup &found)
 {
     auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Morvane"),
-                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในเครื่องคอมพิวเตอร์นี้"), QMessageBox::NoButton, this);
+                                messages::noPrinter(found.absence, found.name), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("NoPrinter"));
-    box->setInformativeText(QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่"));
+    const QString details = messages::noPrinterDetails(found.absence);
+    box->setInformativeText(details.isEmpty() ? messages::kSaveAsPdfInstead
+                                              : details + u'\n' + messages::kSaveAsPdfInstead);
     QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
     box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
     box->setDefaultButton(save);
@@ -364,7 +381,7 @@ void Form2::offerPdf(const ReportInput &input)
         connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {
             std::unique_ptr<PrintDevice> pdf = pdfFile(path);
             if (!printReport(*pdf, input)) {
-                reportFailure(QStringLiteral(u"บันทึกไฟล์ PDF ไม่สำเร็จ"), pdf->errorText());
+                reportFailure(messages::kSaveFailed, pdf->errorText() + u'\n' + messages::kSaveAgain);
                 return;
             }
             Lbl_Close_Click();
