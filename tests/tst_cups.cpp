@@ -121,11 +121,13 @@ private slots:
         QVERIFY(form1.CmdPredict->isEnabled());
         QVERIFY(form1.TxtName->text().isEmpty());
         if (pause == QLatin1String("cupsdisable")) {
-            // The job waits in the queue, and prints once the queue goes on.
+            // The job waits in the queue. It is cancelled there, so that the
+            // last row's job is the one PDF this run leaves to be checked.
             QProcess lpstat;
             lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue_});
             QVERIFY(lpstat.waitForFinished());
             QVERIFY(lpstat.readAllStandardOutput().startsWith(queue_.toUtf8() + '-'));
+            QVERIFY(cups(QStringLiteral("cancel"), {QStringLiteral("-a"), queue_}));
         }
     }
 };
