@@ -1,8 +1,12 @@
 #include "printer.h"
 
+#include "messages.h"
 #include "pangoprinter.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -10,6 +14,8 @@
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace morvane {
 
@@ -26,33 +32,128 @@ namespace {
 
 const QString kJobTitle = QStringLiteral(u"Morvane - คำทำนาย");
 
+QueueOutcome outcomeOf(ipp_status_t status)
+{
+    switch (status) {
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return QueueOutcome::Rejecting;
+    case IPP_STATUS_ERROR_NOT_FOUND:
+        return QueueOutcome::Gone;
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:  // libcups's word for "could not connect"
+        return QueueOutcome::NoSpooler;
+    default:
+        return QueueOutcome::Failed;
+    }
+}
+
+// Where a job stands now, or 0 when the spooler cannot say.
+int jobState(int job)
+{
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
+    const int result = state ? ippGetInteger(state, 0) : 0;
+    ippDelete(response);
+    return result;
+}
+
 // Hands a finished PDF to a CUPS queue, with the options the user keeps for
-// that queue; every print job leaves the program here. The job's id, or 0
-// when the spooler would not take the document.
-int sendToQueue(const QString &queue, const QByteArray &pdf)
+// that queue; every print job leaves the program here. A job counts as
+// taken only when the queue accepts jobs, takes the whole document, and has
+// not cancelled it by the time it answers.
+QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf)
 {
     const QByteArray name = queue.toUtf8();
     const QByteArray title = kJobTitle.toUtf8();
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest ? dest->num_options : 0,
-                            dest ? dest->options : nullptr);
-    if (dest)
+    if (!dest)
+        return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? QueueOutcome::NoSpooler : QueueOutcome::Gone;
+    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+    const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
+    const bool paused = state && atoi(state) == IPP_PSTATE_STOPPED;
+    if (accepting && strcmp(accepting, "false") == 0) {
         cupsFreeDests(1, dest);
+        return QueueOutcome::Rejecting;
+    }
+    const int job
+        = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest->num_options, dest->options);
+    cupsFreeDests(1, dest);
     if (job <= 0)
-        return 0;
-    bool sent = false;
+        return outcomeOf(cupsLastError());
+    ipp_status_t status = IPP_STATUS_ERROR_INTERNAL;
     if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
         == HTTP_STATUS_CONTINUE) {
         const bool written
             = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
         // The request is finished even after a failed write, so the answer is read.
-        sent = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) < IPP_STATUS_REDIRECTION_OTHER_SITE && written;
+        status = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
+        if (!written && status < IPP_STATUS_REDIRECTION_OTHER_SITE)
+            status = IPP_STATUS_ERROR_INTERNAL;
+    } else {
+        status = cupsLastError();
     }
-    if (!sent) {
+    if (status >= IPP_STATUS_REDIRECTION_OTHER_SITE) {
         cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
-        return 0;
+        return outcomeOf(status);
     }
-    return job;
+    switch (jobState(job)) {
+    case IPP_JSTATE_CANCELED:
+    case IPP_JSTATE_ABORTED:
+        return QueueOutcome::Cancelled;
+    case IPP_JSTATE_HELD:
+        return QueueOutcome::Held;
+    case IPP_JSTATE_STOPPED:
+        return QueueOutcome::Paused;
+    case IPP_JSTATE_PENDING:
+        return paused ? QueueOutcome::Paused : QueueOutcome::Printing;
+    default:
+        return QueueOutcome::Printing;
+    }
+}
+
+// The default printer's name as libcups picks it before it asks the server:
+// LPDEST, then PRINTER unless it is plain "lp", then the first Default line
+// of the user's lpoptions, then of the system's. Empty when nothing names
+// one and the server's own default decides.
+QString namedDefault()
+{
+    for (const char *variable : {"LPDEST", "PRINTER"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (!value.isEmpty() && !(value == QLatin1String("lp") && qstrcmp(variable, "PRINTER") == 0))
+            return value.section(u'/', 0, 0);
+    }
+    const QString serverRoot = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
+    for (const QString &path : {QDir::home().filePath(QStringLiteral(".cups/lpoptions")), serverRoot + "/lpoptions"}) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        while (!file.atEnd()) {
+            const QStringList words = QString::fromUtf8(file.readLine()).split(u' ', Qt::SkipEmptyParts);
+            if (words.size() > 1 && words[0].compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
+                return words[1].trimmed().section(u'/', 0, 0);
+        }
+    }
+    return QString();
+}
+
+// Why CUPS has no default printer to give.
+PrinterLookup::Absence whyNoDefault(QString &name)
+{
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    cupsFreeDests(count, dests);
+    if (noSpooler)
+        return PrinterLookup::Absence::NoSpooler;
+    name = namedDefault();
+    if (!name.isEmpty())
+        return PrinterLookup::Absence::DefaultGone;
+    return count > 0 ? PrinterLookup::Absence::NoDefault : PrinterLookup::Absence::NoPrinters;
 }
 
 // The device has to exist before the print device that writes to it, so it
@@ -72,15 +173,24 @@ class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
 public:
     SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
 
-    bool endDoc() override { return PangoPrintDevice::endDoc() && sendToQueue(queue_, device.data()) > 0; }
-
-    QString errorText() const override
+    bool endDoc() override
     {
-        return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(queue_);
+        outcome_ = PangoPrintDevice::endDoc() ? sendToQueue(queue_, device.data()) : QueueOutcome::Failed;
+        return outcome_ == QueueOutcome::Printing || outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held;
+    }
+
+    QString errorText() const override { return messages::queueTrouble(outcome_, queue_); }
+
+    QString noteText() const override
+    {
+        return outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held
+                   ? messages::queueTrouble(outcome_, queue_)
+                   : QString();
     }
 
 private:
     QString queue_;
+    QueueOutcome outcome_ = QueueOutcome::Failed;
 };
 
 class PdfFile : private Holder<QSaveFile>, public PangoPrintDevice
@@ -90,36 +200,57 @@ public:
         : Holder<QSaveFile>(path), PangoPrintDevice(device, reportPage(QPageSize(QPageSize::A4))), path_(path)
     { }
 
+    bool begin() override
+    {
+        replacing_ = QFileInfo::exists(path_);
+        if (PangoPrintDevice::begin())
+            return true;
+        trouble_
+            = QFileInfo(QFileInfo(path_).absolutePath()).isDir() ? SaveTrouble::CannotWrite : SaveTrouble::NoFolder;
+        return false;
+    }
+
     bool endDoc() override
     {
-        const bool written = PangoPrintDevice::endDoc();
-        if (!written) {
+        trouble_ = SaveTrouble::WriteFailed;
+        // Written data may still sit in the file's buffer: the flush is
+        // where a full disk shows. A failed save is discarded at once, and
+        // the file the path named stays as it was.
+        if (!PangoPrintDevice::endDoc() || !device.flush()) {
             device.cancelWriting();
+            device.commit();
             return false;
         }
         return device.commit();
     }
 
-    QString errorText() const override
-    {
-        return QStringLiteral(u"บันทึกไฟล์ \"%1\" ไม่ได้ อาจไม่มีสิทธิ์บันทึกไฟล์ในโฟลเดอร์นั้น หรือพื้นที่ดิสก์เต็ม").arg(path_);
-    }
+    QString errorText() const override { return messages::saveTrouble(trouble_, path_, replacing_); }
 
 private:
     QString path_;
+    SaveTrouble trouble_ = SaveTrouble::CannotWrite;
+    bool replacing_ = false;
 };
 
 }  // namespace
 
 PrinterProvider &defaultPrinter()
 {
-    static PrinterProvider provider = []() -> std::unique_ptr<PrintDevice> {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull())
-            return nullptr;
+    // Asked afresh at every click: a queue added, removed or made the
+    // default while the program runs is seen at once.
+    static PrinterProvider provider = []() -> PrinterLookup {
+        PrinterLookup found;
+        cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+        if (!dest) {
+            found.absence = whyNoDefault(found.name);
+            return found;
+        }
+        const QString queue = QString::fromUtf8(dest->name);
+        cupsFreeDests(1, dest);
         // The sheet and margins the queue is set up for.
-        const QPageLayout page = QPrinter(info, QPrinter::HighResolution).pageLayout();
-        return std::make_unique<SystemPrinter>(info.printerName(), reportPage(page.pageSize(), page.marginsPoints()));
+        const QPageLayout page = QPrinter(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution).pageLayout();
+        found.device = std::make_unique<SystemPrinter>(queue, reportPage(page.pageSize(), page.marginsPoints()));
+        return found;
     };
     return provider;
 }

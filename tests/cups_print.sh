@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Prints a prediction through a real CUPS spooler: starts cupsd if it is not
 # running, adds a cups-pdf queue of its own, makes it the default for the
-# test only, clicks "พิมพ์" and checks the spooled PDF. Needs root, cups and
+# test only, clicks "พิมพ์" with that queue rejecting jobs, paused, named but
+# missing, and working, and checks the spooled PDF. Needs root, cups and
 # printer-driver-cups-pdf; skips (exit 77) without them.
 set -euo pipefail
 program="$1"

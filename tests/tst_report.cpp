@@ -24,9 +24,16 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <optional>
 
 using namespace morvane;
 
@@ -72,6 +79,8 @@ public:
     }
     bool endDoc() override { return endResult; }
     QString errorText() const override { return QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง"); }
+    QString noteText() const override { return note; }
+    QString note;
 
 private:
     QString font_;
@@ -121,7 +130,8 @@ class TestReport : public QObject
     std::optional<ScopedClock> scoped_;
     std::unique_ptr<Form1> form1_;
     QList<Printed> recorded_;  // what the window's print command printed
-    enum { Recording, Missing, Refusing, Failing } printer_ = Recording;
+    enum { Recording, Missing, Refusing, Failing, Waiting } printer_ = Recording;
+    enum { NoFolder, SizeLimit, SmallTmpfs, ReadOnlyTmpfs };
     QTemporaryDir dir_;
 
     Form2 *predict()
@@ -142,14 +152,17 @@ private slots:
             qInfo("PDFs in %s", qPrintable(dir_.path()));
         }
         // No test may reach the machine's own printer.
-        defaultPrinter() = [this]() -> std::unique_ptr<PrintDevice> {
+        defaultPrinter() = [this]() -> PrinterLookup {
             if (printer_ == Missing)
-                return nullptr;
+                return {};
             auto device = std::make_unique<RecordingPrinter>();
             device->beginResult = printer_ != Refusing;
             device->endResult = printer_ != Failing;
+            device->note = printer_ == Waiting ? QStringLiteral(u"เครื่องพิมพ์ทดสอบหยุดชั่วคราว") : QString();
             device->sink = &recorded_;
-            return device;
+            PrinterLookup found;
+            found.device = std::move(device);
+            return found;
         };
     }
 
@@ -311,6 +324,8 @@ private slots:
         box->buttons().first()->click();
         auto *dialog = f->findChild<QFileDialog *>(QStringLiteral("SavePdf"));
         QVERIFY(dialog);
+        // Documents or home, whichever exists; not where the program was started.
+        QVERIFY(dialog->directory().exists() && dialog->directory() != QDir::current());
         const QString path = dir_.filePath(QStringLiteral(u"คำทำนาย.pdf"));
         emit dialog->fileSelected(path);
         test::settle();
@@ -337,6 +352,7 @@ private slots:
         auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintFailed"));
         QVERIFY(box);
         QVERIFY(box->informativeText().contains(QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง")));
+        QVERIFY(box->informativeText().contains(QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม")));
         QCOMPARE(test::shownWindow<Form2>(), f);
         QCOMPARE(f->TxtDisplayProphesy->text(), reading);
         QVERIFY(Form3::loaded());
@@ -344,11 +360,92 @@ private slots:
         box->close();
     }
 
-    void aSavedFileThatCannotBeWritten()
+    void aJobThatWaitsIsToldBeforeTheWindowCloses()
     {
-        auto pdf = pdfFile(QStringLiteral("/nonexistent-folder/x/report.pdf"));
-        QVERIFY(!printReport(*pdf, sample()));
-        QVERIFY(pdf->errorText().contains(QStringLiteral("/nonexistent-folder/x/report.pdf")));
+        printer_ = Waiting;
+        Form2 *f = predict();
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintWaits"));
+        QVERIFY(box);
+        QCOMPARE(box->informativeText(), QStringLiteral(u"เครื่องพิมพ์ทดสอบหยุดชั่วคราว"));
+        QCOMPARE(test::shownWindow<Form2>(), f);
+        QVERIFY(!f->Lbl_Print->isEnabled());  // sent once is enough
+        box->button(QMessageBox::Ok)->click();
+        test::settle();
+        QVERIFY(!test::shownWindow<Form2>());
+        QVERIFY(form1_->isVisible());
+    }
+
+    // A save that fails says why, leaves no part of a file, and leaves the
+    // file it would have replaced as it was. The disk fills up for real: a
+    // file size limit anyone may set, and, as root, a small tmpfs.
+    void aFailedSaveLeavesNothingBehind_data()
+    {
+        QTest::addColumn<int>("medium");
+        QTest::addColumn<bool>("existing");
+        QTest::addColumn<QString>("why");
+        const QString full = QStringLiteral(u"พื้นที่ดิสก์เต็ม");
+        QTest::newRow("no such folder") << int(NoFolder) << false << QStringLiteral(u"ไม่พบโฟลเดอร์");
+        QTest::newRow("file size limit") << int(SizeLimit) << false << full;
+        QTest::newRow("file size limit, file kept") << int(SizeLimit) << true << full;
+        QTest::newRow("full 8 KiB tmpfs, file kept") << int(SmallTmpfs) << true << full;
+        QTest::newRow("read-only tmpfs, file kept") << int(ReadOnlyTmpfs) << true << QStringLiteral(u"ไม่มีสิทธิ์");
+    }
+
+    void aFailedSaveLeavesNothingBehind()
+    {
+        QFETCH(int, medium);
+        QFETCH(bool, existing);
+        QFETCH(QString, why);
+        QTemporaryDir scratch;
+        QVERIFY(scratch.isValid());
+        QString folder = scratch.filePath(QStringLiteral("out"));
+        QVERIFY(QDir().mkdir(folder));
+        const auto mount = [&](const QStringList &args) { return QProcess::execute(QStringLiteral("mount"), args); };
+        std::optional<QScopeGuard<std::function<void()>>> unmount;
+        if (medium == SmallTmpfs || medium == ReadOnlyTmpfs) {
+            if (geteuid() != 0 || mount({"-t", "tmpfs", "-o", "size=8k", "tmpfs", folder}) != 0)
+                QSKIP("mounting a tmpfs needs root");
+            unmount.emplace([folder] { QProcess::execute(QStringLiteral("umount"), {folder}); });
+        }
+        if (medium == NoFolder)
+            folder += QStringLiteral("/missing");
+        const QString path = folder + QStringLiteral("/report.pdf");
+        const QByteArray before = "an earlier reading, to be kept\n";
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::WriteOnly) && old.write(before) == before.size());
+        }
+        if (medium == ReadOnlyTmpfs)
+            QCOMPARE(mount({"-o", "remount,ro", folder}), 0);
+
+        auto pdf = pdfFile(path);
+        bool printed = true;
+        if (medium == SizeLimit) {
+            // Past the limit a write fails with EFBIG instead of a signal.
+            rlimit saved{};
+            QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+            const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit small{8192, saved.rlim_max};
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            printed = printReport(*pdf, sample());
+            setrlimit(RLIMIT_FSIZE, &saved);
+            std::signal(SIGXFSZ, oldHandler);
+        } else {
+            printed = printReport(*pdf, sample());
+        }
+        QVERIFY(!printed);
+        QVERIFY2(pdf->errorText().contains(why), qPrintable(pdf->errorText()));
+        if (medium != NoFolder) {
+            const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            QCOMPARE(left, existing ? QStringList{QStringLiteral("report.pdf")} : QStringList());
+        }
+        if (existing) {
+            QFile old(path);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), before);
+            QVERIFY(pdf->errorText().contains(QStringLiteral(u"ไฟล์เดิมชื่อนี้ยังอยู่ครบ")));
+        }
     }
 
     void aRealPdf()
