@@ -3,8 +3,9 @@
 #
 #   ./build.sh run    install what is missing, build, open the program
 #   ./build.sh test   install what is missing, build, run every test headless;
-#                     then again under AddressSanitizer and UBSan, and a
-#                     minute of fuzzing
+#                     build, check, install and remove the Debian package;
+#                     then the tests again under AddressSanitizer and UBSan,
+#                     and a minute of fuzzing
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -14,13 +15,15 @@ cd "$here"
 # What building and running need, then what only the tests need.
 runtime_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev qt6-svg-dev
-  fonts-thai-tlwg libthai0 libthai-data
+  qt6-base-dev qt6-base-dev-tools libqt6printsupport6 libgl-dev qt6-svg-dev
+  libpango1.0-dev libcairo2-dev libcups2-dev
+  fonts-tlwg-garuda-ttf fonts-tlwg-loma-ttf libthai0 libthai-data
 )
 test_packages=(
   xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick openbox weston qt6-wayland
   poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
-  dpkg-dev appstream clang libclang-rt-14-dev clang-format
+  clang libclang-rt-14-dev clang-format
+  debhelper dpkg-dev lintian blhc devscripts autopkgtest desktop-file-utils appstream
 )
 
 install_missing() {
@@ -61,6 +64,10 @@ case "$what" in
     git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --style=file --dry-run --Werror
     configure_and_build ci
     ctest --preset ci
+
+    # The Debian package: built, checked by lintian, installed, its
+    # autopkgtest run, removed.
+    tests/package_install.sh "$here" "$here/build-deb"
 
     # The same tests under the sanitizers; any report fails the run.
     configure_and_build sanitizers

@@ -87,7 +87,7 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
-    setWindowIcon(morvane::windowIcon());  // not QWidget::windowIcon(), which is empty
+    setWindowIcon(morvane::windowIcon());  // the member windowIcon() would hide it
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
@@ -233,16 +233,16 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::warnAboutClock()
 {
     const QDate today = clock().now().date();
-    const QString shown = today.isValid() ? QStringLiteral("%1 %2 พ.ศ. %3")
-                                                .arg(today.day())
-                                                .arg(toQString(MonthName(today.month())))
-                                                .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
-                                          : QStringLiteral(u"ไม่ทราบ");
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"),
-                                QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1) ดูไม่ถูกต้อง").arg(shown), QMessageBox::Ok, this);
+    const QString what = today.isValid() ? QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1 %2 พ.ศ. %3) อาจไม่ถูกต้อง")
+                                               .arg(today.day())
+                                               .arg(toQString(MonthName(today.month())))
+                                               .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
+                                         : QStringLiteral(u"อ่านวันที่ของเครื่องไม่ได้");
+    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("ClockWarning"));
-    box->setInformativeText(QStringLiteral(u"อายุและคำทำนายคำนวณจากวันที่ของเครื่อง รายการปีเกิดจึงอาจไม่ครบ "
-                                           u"กรุณาตั้งวันที่และเวลาของเครื่องให้ถูกต้อง แล้วเปิดโปรแกรมใหม่อีกครั้ง"));
+    box->setInformativeText(
+        QStringLiteral(u"โปรแกรมใช้วันที่ของเครื่องคำนวณอายุ คำทำนายรายปี และรายการปีเกิด หากวันที่ผิด ผลจะคลาดเคลื่อน "
+                       u"กรุณาตั้งวันที่ให้ถูกต้อง แล้วเปิดโปรแกรมอีกครั้ง"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }

@@ -54,7 +54,7 @@ QString Form4::label2Text()
 {
     return QStringLiteral(u"พฤษภาคม  2543") + kLineEnd + kLineEnd
            + lines({QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"), QStringLiteral("The Morvane development team"),
-                    QStringLiteral(u"ผู้เขียนโปรแกรมและคำทำนายทั้งหมด")});
+                    QStringLiteral(u"ซอฟต์แวร์เสรี สัญญาอนุญาต GPL-3.0 ขึ้นไป")});
 }
 
 QString Form4::label3Text()
@@ -62,13 +62,13 @@ QString Form4::label3Text()
     return QString(46, u' ') + QStringLiteral(u"คำแนะนำ") + kLineEnd
            + lines({QStringLiteral(u"       ดวงชะตาของคนเรานั้นไม่ได้ดีหรือร้ายเหมือนกันไปเสียทุกด้าน"),
                     QStringLiteral(u"บางคนหน้าที่การงานรุ่งเรืองก้าวหน้าดี แต่กลับอาภัพในเรื่องความรัก"),
-                    QStringLiteral(u"เพราะดวงด้านความรักในช่วงเวลานั้นยังอ่อนอยู่ จึงควรตรวจดูดวงความ-"),
-                    QStringLiteral(u"รักของคุณให้ดีตั้งแต่วันนี้เป็นต้นไป")});
+                    QStringLiteral(u"เพราะดวงด้านความรักในช่วงเวลานั้นยังอ่อนอยู่ จึงยิ่งควรตรวจดูดวง-"),
+                    QStringLiteral(u"ความรักของคุณให้ถี่ถ้วนตั้งแต่วันนี้")});
 }
 
 QString Form4::label4Text()
 {
-    return QStringLiteral(u"คำทำนายทั้งหมดเขียนขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ โดยคณะผู้พัฒนามอร์เวน");
+    return QStringLiteral(u"คณะผู้พัฒนามอร์เวนเขียนคำทำนายทั้งหมดขึ้นสำหรับโปรแกรมนี้โดยเฉพาะ");
 }
 
 Form4 *Form4::open(QWidget &owner)

@@ -5,6 +5,7 @@
 #include "design.h"
 #include "fonts.h"
 #include "form3.h"
+#include "messages.h"
 #include "outline.h"
 #include "pictures.h"
 #include "printer.h"
@@ -26,6 +27,8 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace morvane {
 namespace {
@@ -74,6 +77,27 @@ Label *makeLabel(QWidget *parent, const char *name, const QString &text, const Q
 int buttonMask(Qt::MouseButtons buttons)
 {
     return static_cast<int>(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
+// A message box over the result window. Qt makes a box as wide as its
+// heading, so the Thai lines under a short heading would wrap into a narrow
+// column; the box is widened to fit its longest line, up to half a screen.
+QMessageBox *messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &name, const QString &text,
+                        const QString &details)
+{
+    auto *box = new QMessageBox(icon, QStringLiteral("Morvane"), text, QMessageBox::NoButton, parent);
+    box->setObjectName(name);
+    box->setInformativeText(details);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel"))) {
+        int widest = 0;
+        for (const QString &line : details.split(u'\n'))
+            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
+        const QScreen *screen = parent->screen();
+        const int limit = screen ? screen->availableGeometry().width() / 2 : 500;
+        label->setMinimumWidth(std::min(widest + label->fontMetrics().averageCharWidth(), limit));
+    }
+    return box;
 }
 
 }  // namespace
@@ -334,48 +358,60 @@ void Form2::Lbl_Print_Click()
                             layout.printFontName(),
                             clock().now()};
 
-    std::unique_ptr<PrintDevice> printer = defaultPrinter() ? defaultPrinter()() : nullptr;
-    if (!printer) {
-        offerPdf(input);
+    PrinterLookup found = defaultPrinter() ? defaultPrinter()() : PrinterLookup{};
+    if (!found.device) {
+        offerPdf(input, found);
         return;
     }
-    if (!printReport(*printer, input)) {
-        reportFailure(QStringLiteral(u"พิมพ์คำทำนายไม่สำเร็จ"), printer->errorText());
+    PrintDevice &printer = *found.device;
+    if (!printReport(printer, input)) {
+        reportFailure(messages::kPrintFailed, printer.errorText() + u'\n' + messages::kPrintAgain);
         return;
     }
-    Lbl_Close_Click();
+    const QString note = printer.noteText();
+    if (note.isEmpty()) {
+        Lbl_Close_Click();
+        return;
+    }
+    // The job is safe in the queue, so the window closes; but only once the
+    // user has read why nothing comes out of the printer yet.
+    QMessageBox *box
+        = messageBox(this, QMessageBox::Information, QStringLiteral("PrintWaits"), messages::kSentToPrinter, note);
+    box->setStandardButtons(QMessageBox::Ok);
+    connect(box, &QMessageBox::finished, this, &Form2::Lbl_Close_Click);
+    box->open();
 }
 
 void Form2::reportFailure(const QString &what, const QString &why)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("PrintFailed"));
-    box->setInformativeText(why + QStringLiteral(u"\nคำทำนายยังอยู่ครบ ลองตรวจสอบแล้วกด \"พิมพ์\" อีกครั้งได้"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
+    QMessageBox *box = messageBox(this, QMessageBox::Warning, QStringLiteral("PrintFailed"), what, why);
+    box->setStandardButtons(QMessageBox::Ok);
     box->open();
     Lbl_Print->setEnabled(true);
 }
 
-void Form2::offerPdf(const ReportInput &input)
+void Form2::offerPdf(const ReportInput &input, const PrinterLookup &found)
 {
-    auto *box = new QMessageBox(QMessageBox::Question, QStringLiteral("Morvane"),
-                                QStringLiteral(u"ไม่พบเครื่องพิมพ์ในเครื่องคอมพิวเตอร์นี้"), QMessageBox::NoButton, this);
-    box->setObjectName(QStringLiteral("NoPrinter"));
-    box->setInformativeText(QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่"));
+    const QString details = messages::noPrinterDetails(found.absence);
+    QMessageBox *box = messageBox(
+        this, QMessageBox::Question, QStringLiteral("NoPrinter"), messages::noPrinter(found.absence, found.name),
+        details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
     QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
     box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
     box->setDefaultButton(save);
-    box->setAttribute(Qt::WA_DeleteOnClose);
     connect(box, &QMessageBox::finished, this, [this, box, save, input] {
         if (box->clickedButton() != save) {
             Lbl_Print->setEnabled(true);
             return;
         }
-        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        auto *dialog = new QFileDialog(
-            this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-            QDir(folder.isEmpty() ? QDir::homePath() : folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
-            QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
+        // Documents when there is such a folder, else home; never the folder
+        // the program happened to be started from.
+        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = QDir::homePath();
+        auto *dialog = new QFileDialog(this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
+                                       QDir(folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
+                                       QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
         dialog->setObjectName(QStringLiteral("SavePdf"));
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("pdf"));
@@ -385,7 +421,7 @@ void Form2::offerPdf(const ReportInput &input)
         connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {
             std::unique_ptr<PrintDevice> pdf = pdfFile(path);
             if (!printReport(*pdf, input)) {
-                reportFailure(QStringLiteral(u"บันทึกไฟล์ PDF ไม่สำเร็จ"), pdf->errorText());
+                reportFailure(messages::kSaveFailed, pdf->errorText() + u'\n' + messages::kSaveAgain);
                 return;
             }
             Lbl_Close_Click();

@@ -15,6 +15,7 @@
 
 namespace morvane {
 
+struct PrinterLookup;
 struct ReportInput;
 
 // A one-line label that never wraps: text too wide for it is cut short with
@@ -100,9 +101,9 @@ private:
     void EndDrag(int button);
     void resetCommandColours();
     // When printing cannot go ahead: say why and let the user try again, or
-    // save the report as a PDF when there is no printer at all.
+    // save the report as a PDF when there is no printer to print on.
     void reportFailure(const QString &what, const QString &why);
-    void offerPdf(const ReportInput &input);
+    void offerPdf(const ReportInput &input, const PrinterLookup &found);
 
     const BirthEntry entry_;
     bool closed_ = false;

@@ -2,14 +2,11 @@
 // print position in twips, and lines printed one under the other.
 #pragma once
 
-#include <QFont>
+#include <QPageLayout>
 #include <QString>
 
 #include <functional>
 #include <memory>
-
-class QPagedPaintDevice;
-class QPainter;
 
 namespace morvane {
 
@@ -33,56 +30,58 @@ public:
     virtual bool endDoc() = 0;
     // What went wrong, for the user, after begin() or endDoc() failed.
     virtual QString errorText() const { return QString(); }
+    // What the user should know after endDoc() succeeded, such as a job
+    // that waits in a paused printer's queue; empty when all is well.
+    virtual QString noteText() const { return QString(); }
 };
 
-// Prints on a QPrinter or QPdfWriter through QPainter, with fonts from the
-// font resolver. A line that would run past the right edge of the printable
-// area is broken at a Thai word boundary and carries on at position 0; a
-// line that would run past the bottom starts a new page.
-class PainterPrintDevice : public PrintDevice
+// The sheet the report is laid out on: portrait, with at least the quarter
+// inch a desk printer leaves on every side, more where the printer asks for
+// it. Margins in points.
+QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins = {});
+
+// What the print command finds when it looks for the default printer: a
+// device to print on, or why there is none.
+struct PrinterLookup
 {
-public:
-    // The device must outlive this object.
-    explicit PainterPrintDevice(QPagedPaintDevice &device);
-    ~PainterPrintDevice() override;
-
-    bool begin() override;
-    void setFontName(const QString &name) override;
-    void setFontSize(qreal points) override;
-    void setCurrentX(float twips) override;
-    float textWidth(const QString &text) override;
-    void print(const QString &text) override;
-    bool endDoc() override;
-    QString errorText() const override { return error_; }
-
-    int pages() const { return pages_; }
-
-protected:
-    // Whether the device reported an error once the document was finished.
-    virtual bool deviceFailed() const { return false; }
-
-private:
-    QFont currentFont() const;
-    qreal toDevice(qreal twips) const;
-    void printLine(const QString &line);
-    void newLine(qreal height);
-
-    QPagedPaintDevice &device_;
-    std::unique_ptr<QPainter> painter_;
-    QString fontName_;
-    qreal fontSize_ = 12;
-    float x_ = 0;  // twips
-    qreal y_ = 0;  // device units from the top of the printable area
-    int pages_ = 0;
-    QString error_;
+    enum class Absence {
+        NoPrinters,   // no printer at all
+        NoDefault,    // printers, but none is the default
+        DefaultGone,  // the default is named (PRINTER, LPDEST, lpoptions) but does not exist
+        NoSpooler,    // the printing system does not answer
+    };
+    std::unique_ptr<PrintDevice> device;
+    Absence absence = Absence::NoPrinters;
+    QString name;  // the missing default's name
 };
 
-// Where the print command sends the report: the system's default printer,
-// or nothing when none is set up. Tests install their own.
-using PrinterProvider = std::function<std::unique_ptr<PrintDevice>()>;
+// Where the print command sends the report: the system's default printer
+// as CUPS resolves it at the moment of the click. Tests install their own.
+using PrinterProvider = std::function<PrinterLookup()>;
 PrinterProvider &defaultPrinter();
 
-// A device that writes a PDF file.
+// What became of a job handed to a print queue.
+enum class QueueOutcome {
+    Printing,   // accepted, and the printer is working
+    Paused,     // accepted; waits in the queue of a paused printer
+    Held,       // accepted; held in the queue until someone releases it
+    Rejecting,  // the queue is set not to accept jobs
+    Gone,       // the queue no longer exists
+    Cancelled,  // accepted, then cancelled or aborted at once
+    NoSpooler,  // the printing system does not answer
+    Failed,     // any other refusal
+};
+
+// Why a PDF could not be saved.
+enum class SaveTrouble {
+    NoFolder,     // the folder does not exist
+    CannotWrite,  // the folder exists but no file can be made in it
+    WriteFailed,  // the file was begun but could not all be written
+};
+
+// A device that writes the report to a PDF file on an A4 sheet. The file
+// is replaced only once the whole document has been written; a save that
+// fails leaves no part of a file and an existing file as it was.
 std::unique_ptr<PrintDevice> pdfFile(const QString &path);
 
 }  // namespace morvane

@@ -79,8 +79,8 @@ bool printReport(PrintDevice &p, const ReportInput &in)
     centred(p, 10, 1.33f, QStringLiteral(u"โปรแกรม  ''Morvane''  เวอร์ชั่น  ") + QLatin1String(kVersion));
     centred(p, 10, 1.4f, QStringLiteral(u"คณะผู้พัฒนาโปรแกรมมอร์เวน"));
     centred(p, 10, 1.4f, QStringLiteral("The Morvane development team"));
-    centred(p, 10, 1.3f, QStringLiteral(u"ออกแบบ เขียนโปรแกรม และเรียบเรียงคำทำนายความรักทั้งหมด"));
-    centred(p, 13, 1.4f, QStringLiteral(u"จัดทำขึ้นเมื่อ พ.ศ. 2569"));
+    centred(p, 10, 1.3f, QStringLiteral(u"ออกแบบ เขียนโปรแกรม และแต่งคำทำนายความรักทั้งหมด"));
+    centred(p, 13, 1.4f, QStringLiteral(u"ฉบับพฤษภาคม 2543"));
     return p.endDoc();
 }
 

@@ -1,36 +1,85 @@
-// Prints a real prediction through the system's default printer. Run by
-// cups_print.sh, which sets up a PDF queue of its own as that default; on
-// its own this program prints nothing.
+// Prints a real prediction through the system's default printer, and
+// checks what the user is told when that printer rejects jobs, is paused,
+// or does not exist. Run by cups_print.sh, which sets up a PDF queue of its
+// own as that default; on its own this program prints nothing.
 #include "clock.h"
 #include "form1.h"
 #include "form2.h"
+#include "form3.h"
 #include "guitest.h"
 #include "printer.h"
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTest>
 
 using namespace morvane;
 
+namespace {
+
+// Runs a CUPS command line tool; true when it succeeded.
+bool cups(const QString &tool, const QStringList &args)
+{
+    return QProcess::execute(tool, args) == 0;
+}
+
+}  // namespace
+
 class TestCups : public QObject
 {
     Q_OBJECT
+
+    QString queue_;
 
 private slots:
     void initTestCase()
     {
         if (!qEnvironmentVariableIsSet("MORVANE_CUPS_QUEUE"))
             QSKIP("run through cups_print.sh, which sets up its own printer");
+        queue_ = qEnvironmentVariable("MORVANE_CUPS_QUEUE");
         test::setUpApplication();
+        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue_);
     }
 
-    void printsOnTheDefaultPrinter()
+    // The last row prints for real; cups_print.sh checks what it spooled.
+    void printingOnTheDefaultQueue_data()
     {
+        QTest::addColumn<QString>("pause");        // a tool to run on the queue before the click
+        QTest::addColumn<QString>("defaultName");  // the default printer named for the process
+        QTest::addColumn<QString>("box");          // the message shown, if any
+        QTest::addColumn<QString>("says");
+        QTest::addColumn<bool>("stays");  // the reading stays on the screen
         const QString queue = qEnvironmentVariable("MORVANE_CUPS_QUEUE");
-        QCOMPARE(QPrinterInfo::defaultPrinter().printerName(), queue);
+        const QString missing = queue + QStringLiteral("NoSuch");
+        QTest::newRow("rejecting jobs") << QStringLiteral("cupsreject") << queue << QStringLiteral("PrintFailed")
+                                        << QStringLiteral(u"ถูกตั้งค่าให้ไม่รับงานพิมพ์") << true;
+        QTest::newRow("paused") << QStringLiteral("cupsdisable") << queue << QStringLiteral("PrintWaits")
+                                << QStringLiteral(u"ถูกหยุดไว้ชั่วคราว") << false;
+        QTest::newRow("named default missing")
+            << QString() << missing << QStringLiteral("NoPrinter") << missing << true;
+        QTest::newRow("prints") << QString() << queue << QString() << QString() << false;
+    }
+
+    void printingOnTheDefaultQueue()
+    {
+        QFETCH(QString, pause);
+        QFETCH(QString, defaultName);
+        QFETCH(QString, box);
+        QFETCH(QString, says);
+        QFETCH(bool, stays);
+        const auto restore = qScopeGuard([this] {
+            qputenv("PRINTER", queue_.toUtf8());
+            qputenv("LPDEST", queue_.toUtf8());
+            cups(QStringLiteral("cupsaccept"), {queue_});
+            cups(QStringLiteral("cupsenable"), {queue_});
+        });
+        qputenv("PRINTER", defaultName.toUtf8());
+        qputenv("LPDEST", defaultName.toUtf8());
 
         const std::unique_ptr<Form1> shown = test::shownForm1();
         QVERIFY(shown);
@@ -39,13 +88,47 @@ private slots:
         QTest::mouseClick(form1.CmdPredict, Qt::LeftButton);
         Form2 *form2 = test::shownWindow<Form2>();
         QVERIFY(form2);
+        const QString reading = form2->TxtDisplayProphesy->toPlainText();
+        if (!pause.isEmpty())
+            QVERIFY(cups(pause, {queue_}));
         QPointer<Form2> watch(form2);
         QTest::mouseClick(form2->Lbl_Print, Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        if (!box.isEmpty()) {
+            auto *shownBox = form2->findChild<QMessageBox *>(box);
+            QVERIFY(shownBox);
+            const QString text = shownBox->text() + u'\n' + shownBox->informativeText();
+            QVERIFY2(text.contains(says), qPrintable(text));
+            QVERIFY2(text.contains(defaultName), qPrintable(text));
+            if (stays) {
+                QVERIFY(text.contains(QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม"))
+                        || shownBox->objectName() == QLatin1String("NoPrinter"));
+            }
+            shownBox->close();
+        }
+        test::settle();
+        if (stays) {
+            QCOMPARE(test::shownWindow<Form2>(), form2);
+            QCOMPARE(form2->TxtDisplayProphesy->toPlainText(), reading);
+            QVERIFY(Form3::loaded());
+            QVERIFY(form2->Lbl_Print->isEnabled());
+            form2->close();
+            test::settle();
+            return;
+        }
         QVERIFY(!watch);
         QVERIFY(form1.isVisible());
         QVERIFY(form1.CmdPredict->isEnabled());
         QVERIFY(form1.TxtName->text().isEmpty());
+        if (pause == QLatin1String("cupsdisable")) {
+            // The job waits in the queue. It is cancelled there, so that the
+            // last row's job is the one PDF this run leaves to be checked.
+            QProcess lpstat;
+            lpstat.start(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue_});
+            QVERIFY(lpstat.waitForFinished());
+            QVERIFY(lpstat.readAllStandardOutput().startsWith(queue_.toUtf8() + '-'));
+            QVERIFY(cups(QStringLiteral("cancel"), {QStringLiteral("-a"), queue_}));
+        }
     }
 };
 
