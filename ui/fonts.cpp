@@ -70,8 +70,8 @@ bool checkThaiFonts(QWidget *parent)
     if (!QFontDatabase::families(QFontDatabase::Thai).isEmpty())
         return true;
     std::fputs("morvane: no installed font can draw Thai, so the program's text shows as empty boxes.\n"
-               "morvane: install the package fonts-thai-tlwg (sudo apt install fonts-thai-tlwg)"
-               " and start Morvane again.\n",
+               "morvane: install the package fonts-thai-tlwg (sudo apt install fonts-thai-tlwg), or at least"
+               " fonts-tlwg-garuda-ttf and fonts-tlwg-loma-ttf, and start Morvane again.\n",
                stderr);
     const QString text = QStringLiteral(u"ไม่พบแบบอักษรภาษาไทยในเครื่องนี้ ข้อความในโปรแกรมจึงแสดงเป็นช่องสี่เหลี่ยม "
                                         u"กรุณาติดตั้งแพ็กเกจ fonts-thai-tlwg แล้วเปิดโปรแกรมใหม่อีกครั้ง");
