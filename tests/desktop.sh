@@ -208,10 +208,15 @@ for scale in 1 2; do
   within 100 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start: $(tail -3 "$work/weston.log")"
   WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" "$app" >"$work/app.log" 2>&1 &
   started+=($!)
-  # weston places the window itself; the keys go to it once it is up.
-  sleep 2
-  kill -0 "${started[-1]}" 2>/dev/null || fail "the program did not start on Wayland: $(cat "$work/app.log")"
+  # weston places the window itself and gives it the keyboard once it is
+  # up: wait until something covers the desktop.
   xdotool mousemove 1599 1199
+  shown() {
+    import -window root "$work/wayland.png"
+    [ "$(convert "$work/wayland.png" -fill black -opaque "$cut" -format '%[fx:mean>0.01]' info:)" = 1 ]
+  }
+  within 150 shown || fail "no input window on Wayland: $(cat "$work/app.log")"
+  sleep 0.5
   xdotool key --delay 50 Tab Tab Tab space
 
   # Finds the sheet on the screen: leaves its window's place in wx, wy.
@@ -226,7 +231,7 @@ for scale in 1 2; do
     differ=$(compare -metric AE "$work/x11-mask.png" "$work/wayland-mask.png" null: 2>&1 || true)
     [ "$differ" = 0 ]
   }
-  within 50 find_sheet || true
+  within 100 find_sheet || true
   cp "$work/wayland.png" "$shots/wayland-$scale.png"
   cp "$work/x11.png" "$shots/x11-$scale.png"
   echo "  Wayland: $cut_wayland pixels show the desktop, $differ differ from the X11 shape"
