@@ -1,10 +1,10 @@
 #include "setup.h"
 
 #include "fonts.h"
+#include "style.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace morvane {
 
@@ -13,9 +13,7 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
-    // Fusion draws the buttons' face colours on every desktop.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
     QApplication::setFont(resolveFont(kMsSansSerif, 8.25));
     app.setQuitOnLastWindowClosed(true);
