@@ -69,7 +69,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
     button->setPalette(p);
     button->setToolTip(tip);
     button->setCursor(pointingHand());
-    button->setAutoDefault(false);
+    // Enter presses a focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -145,6 +146,8 @@ void Form1::buildWindow()
     Menu_End->setObjectName(QStringLiteral("Menu_End"));
 
     connect(CmdPredict, &QPushButton::clicked, this, &Form1::CmdPredict_Click);
+    // Enter in the name box predicts (a disabled button ignores the click).
+    connect(TxtName, &QLineEdit::returnPressed, CmdPredict, &QPushButton::click);
     connect(CmdExit, &QPushButton::clicked, this, &Form1::CmdExit_Click);
     connect(Menu_End, &QAction::triggered, this, &Form1::Menu_End_Click);
     connect(Menu_About, &QAction::triggered, this, &Form1::Menu_About_Click);
@@ -304,6 +307,9 @@ BirthEntry Form1::birthEntry() const
 
 void Form1::CmdPredict_Click()
 {
+    // Disabling the focused button would hand the focus on to the exit
+    // button, where the next space typed would end the program.
+    TxtName->setFocus(Qt::OtherFocusReason);
     CmdPredict->setEnabled(false);
     setCursor(Qt::WaitCursor);
     emit predictRequested(birthEntry());
@@ -315,6 +321,10 @@ void Form1::resultClosed()
     TxtName->setText(QString());
     CmdPredict->setEnabled(true);
     unsetCursor();
+    // Ready for the next name: the window in front, typing into the name box.
+    TxtName->setFocus(Qt::OtherFocusReason);
+    raise();
+    activateWindow();
 }
 
 void Form1::CmdExit_Click()

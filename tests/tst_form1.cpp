@@ -283,9 +283,12 @@ private slots:
         });
         form.TxtName->setText(QStringLiteral(u"  สมชาย "));
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);
+        // The click gave the button the focus; disabled, it hands it to the
+        // name box, never on to the exit button.
+        QCOMPARE(QApplication::focusWidget(), form.TxtName);
         // The entry as the lists show it, the name untrimmed.
         QCOMPARE(QString::fromStdU16String(asked.name), QStringLiteral(u"  สมชาย "));
         QCOMPARE(asked.day, 9);
@@ -294,6 +297,59 @@ private slots:
         QCOMPARE(QString::fromStdU16String(asked.yearText), QStringLiteral("2522"));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);  // disabled until the result window gives it back
+    }
+
+    void theKeyboard_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("predictions");
+        QTest::addColumn<bool>("stillOpen");
+        const int enter = Qt::Key_Return, keypad = Qt::Key_Enter, pad = Qt::KeypadModifier;
+        QTest::newRow("Enter in the name box") << "TxtName" << enter << 0 << 1 << true;
+        QTest::newRow("keypad Enter in the name box") << "TxtName" << keypad << pad << 1 << true;
+        QTest::newRow("Enter on ทำนาย") << "CmdPredict" << enter << 0 << 1 << true;
+        QTest::newRow("keypad Enter on ทำนาย") << "CmdPredict" << keypad << pad << 1 << true;
+        QTest::newRow("Space on ทำนาย") << "CmdPredict" << int(Qt::Key_Space) << 0 << 1 << true;
+        QTest::newRow("Enter on a list") << "CobMonth" << enter << 0 << 0 << true;
+        QTest::newRow("Enter on ออกจากโปรแกรม") << "CmdExit" << enter << 0 << 0 << false;
+    }
+
+    void theKeyboard()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, predictions);
+        QFETCH(bool, stillOpen);
+        Form1 form;
+        int predicted = 0;
+        connect(&form, &Form1::predictRequested, this, [&] { ++predicted; });
+        form.TxtName->setText(QStringLiteral(u"สมชาย ใจดี"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *target = form.findChild<QWidget *>(control);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(predicted, predictions);
+        QCOMPARE(form.isVisible(), stillOpen);
+        QCOMPARE(form.TxtName->text(), QStringLiteral(u"สมชาย ใจดี"));
+    }
+
+    void aFocusedButtonShowsIt()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (QPushButton *button : {form.CmdPredict, form.CmdExit}) {
+            form.TxtName->setFocus();
+            const QImage plain = button->grab().toImage();
+            // Focused by a click, as after a prediction, not only by Tab.
+            button->setFocus(Qt::MouseFocusReason);
+            QVERIFY(button->hasFocus());
+            QVERIFY2(button->grab().toImage() != plain, qPrintable(button->objectName()));
+        }
     }
 
     void exitAndEndCloseTheWindow()
