@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 using namespace morvane;
 
@@ -350,6 +352,50 @@ private slots:
             QVERIFY(button->hasFocus());
             QVERIFY2(button->grab().toImage() != plain, qPrintable(button->objectName()));
         }
+    }
+
+    void longNamesAreTakenWholeOrRefused()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        // Qt's own limit of 32,767 characters would have cut this one.
+        clipboard->setText(QString(40000, u'ก'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text(), QString(40000, u'ก'));
+        QVERIFY(!QToolTip::isVisible());
+        // Past 100,000 a paste is refused whole, and the box says why.
+        clipboard->setText(QString(60001, u'ข'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text(), QString(40000, u'ก'));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral(u"ไม่เกิน 100,000 ตัวอักษร")));
+        clipboard->setText(QString(60000, u'ข'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text().size(), 100000);
+        QCOMPARE(QString::fromStdU16String(form.birthEntry().name).size(), 100000);
+    }
+
+    void aPastedNameIsOneLine_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CR LF at the end") << u"สมชาย ใจดี\r\n"_qs << u"สมชาย ใจดี "_qs;
+        QTest::newRow("LF") << u"สมชาย\nใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("CR") << u"สมชาย\rใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("tab") << u"สมชาย\tใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("line separator") << u"สมชาย\u2028ใจดี"_qs << u"สมชาย ใจดี"_qs;
+    }
+
+    void aPastedNameIsOneLine()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, name);
+        Form1 form;
+        QGuiApplication::clipboard()->setText(pasted);
+        form.TxtName->paste();
+        QCOMPARE(QString::fromStdU16String(form.birthEntry().name), name);
     }
 
     void exitAndEndCloseTheWindow()
