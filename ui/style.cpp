@@ -5,6 +5,13 @@
 #include <QStyleOption>
 
 namespace morvane {
+namespace {
+
+// How many distinct palettes the scroll bars are drawn with; the windows
+// use one or two.
+constexpr qsizetype kSharedPalettes = 8;
+
+}  // namespace
 
 Style::Style() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) { }
 
@@ -43,7 +50,32 @@ void Style::drawComplexControl(ComplexControl control, const QStyleOptionComplex
             return;
         }
     }
+    if (control == CC_ScrollBar) {
+        if (const auto *bar = qstyleoption_cast<const QStyleOptionSlider *>(option)) {
+            // Fusion keeps the scroll bar's pieces in the pixmap cache under
+            // the palette's identity, and every result window has palettes
+            // of its own: each one left its pictures behind until the cache
+            // was full. Drawn with one palette for equal colours, they are
+            // found again.
+            QStyleOptionSlider same(*bar);
+            same.palette = shared(bar->palette);
+            same.palette.setCurrentColorGroup(bar->palette.currentColorGroup());
+            QProxyStyle::drawComplexControl(control, &same, painter, widget);
+            return;
+        }
+    }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QPalette Style::shared(const QPalette &palette) const
+{
+    for (const QPalette &known : std::as_const(palettes_))
+        if (known == palette)
+            return known;
+    if (palettes_.size() == kSharedPalettes)
+        palettes_.removeFirst();
+    palettes_.append(palette);
+    return palette;
 }
 
 }  // namespace morvane

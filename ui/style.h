@@ -2,6 +2,8 @@
 // colours on every desktop, with changes of its own.
 #pragma once
 
+#include <QList>
+#include <QPalette>
 #include <QProxyStyle>
 
 namespace morvane {
@@ -15,6 +17,12 @@ public:
                      const QWidget *widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override;
+
+private:
+    // One palette object for each set of colours scroll bars are drawn with.
+    QPalette shared(const QPalette &palette) const;
+
+    mutable QList<QPalette> palettes_;
 };
 
 }  // namespace morvane
