@@ -14,7 +14,7 @@ cd "$here"
 # What building and running need, then what only the tests need.
 runtime_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-qpa-plugins libqt6printsupport6 libgl-dev
   fonts-thai-tlwg libthai0 libthai-data
 )
 test_packages=(

@@ -5,6 +5,8 @@
 #include "version.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QTranslator>
 
 namespace morvane {
 
@@ -16,6 +18,12 @@ void setUpApplication(QApplication &app)
     QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
     QApplication::setFont(resolveFont(kMsSansSerif, 8.25));
+    // The program speaks Thai whatever the system's language: Qt's own
+    // dialogs, buttons and menus too.
+    QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
+    auto *qtThai = new QTranslator(&app);
+    if (qtThai->load(QStringLiteral(":/translations/qt_th.qm")))
+        QCoreApplication::installTranslator(qtThai);
     app.setQuitOnLastWindowClosed(true);
 }
 
