@@ -1,10 +1,12 @@
 #include "setup.h"
 
 #include "fonts.h"
+#include "style.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QLocale>
+#include <QTranslator>
 
 namespace morvane {
 
@@ -13,11 +15,15 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
-    // Fusion draws the buttons' face colours on every desktop.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
     QApplication::setFont(resolveFont(kMsSansSerif, 8.25));
+    // The program speaks Thai whatever the system's language: Qt's own
+    // dialogs, buttons and menus too.
+    QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
+    auto *qtThai = new QTranslator(&app);
+    if (qtThai->load(QStringLiteral(":/translations/qt_th.qm")))
+        QCoreApplication::installTranslator(qtThai);
     app.setQuitOnLastWindowClosed(true);
 }
 
