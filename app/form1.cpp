@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +23,8 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolTip>
+#include <QValidator>
 
 namespace morvane {
 namespace {
@@ -37,6 +40,34 @@ constexpr int kFirstOfferedYearBE = 2490;
 // Four-digit CE years are all the program's dates are written for; a clock
 // beyond them is wrong, and the year list stops there.
 constexpr int kLastCeYear = 9999;
+// The longest name the name box takes. A name is free text and prints whole
+// over as many pages as it needs; past this length the box itself grows
+// slow to type in.
+constexpr int kNameMaxLength = 100000;
+
+// Refuses an edit that would make the name longer than the box takes, as a
+// whole: a paste is never cut short without a word.
+class NameLength : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override
+    {
+        return input.size() > kNameMaxLength ? Invalid : Acceptable;
+    }
+};
+
+// The name as one line: each line break (CR LF counts as one) and every
+// other control character becomes a space, as the name line shows it, so a
+// name pasted with its line end opens no blank line in the print.
+QString oneLine(QString name)
+{
+    name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    for (QChar &c : name)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = u' ';
+    return name;
+}
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
@@ -71,7 +102,8 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, 
     button->setPalette(p);
     button->setToolTip(tip);
     button->setCursor(pointingHand());
-    button->setAutoDefault(false);
+    // Enter presses a focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -114,6 +146,11 @@ void Form1::buildWindow()
     TxtName->setObjectName(QStringLiteral("TxtName"));
     TxtName->setGeometry(twipsRect(1800, 2400, 3375, 375));
     TxtName->setFont(resolveFont(kBrowallia, 14.25));
+    // Qt's own limit of 32,767 characters would cut a long paste silently;
+    // the validator refuses it whole instead, and the box says why. The one
+    // character over the limit lets the validator, not Qt's cut, decide.
+    TxtName->setMaxLength(kNameMaxLength + 1);
+    TxtName->setValidator(new NameLength(TxtName));
 
     Label2 = makeLabel(client, "Label2", QStringLiteral(u"วันเกิด"), twipsRect(1320, 2880, 975, 255));
     Label4 = makeLabel(client, "Label4", QStringLiteral(u"เดือนเกิด"), twipsRect(2880, 2880, 1095, 255));
@@ -145,6 +182,9 @@ void Form1::buildWindow()
     Menu_End->setObjectName(QStringLiteral("Menu_End"));
 
     connect(CmdPredict, &QPushButton::clicked, this, &Form1::CmdPredict_Click);
+    // Enter in the name box predicts (a disabled button ignores the click).
+    connect(TxtName, &QLineEdit::returnPressed, CmdPredict, &QPushButton::click);
+    connect(TxtName, &QLineEdit::inputRejected, this, &Form1::nameTooLong);
     connect(CmdExit, &QPushButton::clicked, this, &Form1::CmdExit_Click);
     connect(Menu_End, &QAction::triggered, this, &Form1::Menu_End_Click);
     connect(Menu_About, &QAction::triggered, this, &Form1::Menu_About_Click);
@@ -293,7 +333,7 @@ void Form1::ChangeDay(qint16 month)
 BirthEntry Form1::birthEntry() const
 {
     BirthEntry entry;
-    entry.name = TxtName->text().toStdU16String();
+    entry.name = oneLine(TxtName->text()).toStdU16String();
     entry.day = CobDay->currentIndex() + 1;
     entry.month = CobMonth->currentIndex() + 1;
     entry.dayText = CobDay->currentText().toStdU16String();
@@ -304,6 +344,9 @@ BirthEntry Form1::birthEntry() const
 
 void Form1::CmdPredict_Click()
 {
+    // Disabling the focused button would hand the focus on to the exit
+    // button, where the next space typed would end the program.
+    TxtName->setFocus(Qt::OtherFocusReason);
     CmdPredict->setEnabled(false);
     setCursor(Qt::WaitCursor);
     emit predictRequested(birthEntry());
@@ -315,6 +358,18 @@ void Form1::resultClosed()
     TxtName->setText(QString());
     CmdPredict->setEnabled(true);
     unsetCursor();
+    // Ready for the next name: the window in front, typing into the name box.
+    TxtName->setFocus(Qt::OtherFocusReason);
+    raise();
+    activateWindow();
+}
+
+void Form1::nameTooLong()
+{
+    QToolTip::showText(TxtName->mapToGlobal(QPoint(0, TxtName->height())),
+                       QStringLiteral(u"ชื่อยาวได้ไม่เกิน %1 ตัวอักษร ข้อความที่วางหรือพิมพ์เพิ่มจึงไม่ได้ใส่ลงในช่องชื่อ")
+                           .arg(QLocale().toString(kNameMaxLength)),
+                       TxtName);
 }
 
 void Form1::CmdExit_Click()

@@ -39,7 +39,8 @@ public:
     void CobYear_Change();
     void CobYear_Click();
 
-    // What the lists and the name box hold, as the reading assembly takes it.
+    // What the lists and the name box hold, as the reading assembly takes it;
+    // the name as one line.
     BirthEntry birthEntry() const;
 
     // The result window has gone: back to ready, with an empty name box and
@@ -84,6 +85,8 @@ private:
     void buildWindow();
     void Form_Load();
     void warnAboutClock();
+    // An edit would have made the name longer than the box takes.
+    void nameTooLong();
 
     // Shared by the month search and the day-list refill: the search stops
     // because the refill leaves it past 12.

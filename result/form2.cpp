@@ -3,6 +3,7 @@
 #include "calendar.h"
 #include "clock.h"
 #include "design.h"
+#include "filedialog.h"
 #include "fonts.h"
 #include "form3.h"
 #include "messages.h"
@@ -416,6 +417,7 @@ void Form2::offerPdf(const ReportInput &input, const PrinterLookup &found)
         dialog->setAcceptMode(QFileDialog::AcceptSave);
         dialog->setDefaultSuffix(QStringLiteral("pdf"));
         dialog->setOption(QFileDialog::DontUseNativeDialog);
+        showDetailsInThai(*dialog);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         connect(dialog, &QFileDialog::rejected, this, [this] { Lbl_Print->setEnabled(true); });
         connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {

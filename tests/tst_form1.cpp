@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 using namespace morvane;
 
@@ -290,9 +292,12 @@ private slots:
         });
         form.TxtName->setText(QStringLiteral(u"  สมชาย "));
         form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);
+        // The click gave the button the focus; disabled, it hands it to the
+        // name box, never on to the exit button.
+        QCOMPARE(QApplication::focusWidget(), form.TxtName);
         // The entry as the lists show it, the name untrimmed.
         QCOMPARE(QString::fromStdU16String(asked.name), QStringLiteral(u"  สมชาย "));
         QCOMPARE(asked.day, 9);
@@ -301,6 +306,103 @@ private slots:
         QCOMPARE(QString::fromStdU16String(asked.yearText), QStringLiteral("2522"));
         QTest::mouseClick(form.CmdPredict, Qt::LeftButton);
         QCOMPARE(opened, 1);  // disabled until the result window gives it back
+    }
+
+    void theKeyboard_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("predictions");
+        QTest::addColumn<bool>("stillOpen");
+        const int enter = Qt::Key_Return, keypad = Qt::Key_Enter, pad = Qt::KeypadModifier;
+        QTest::newRow("Enter in the name box") << "TxtName" << enter << 0 << 1 << true;
+        QTest::newRow("keypad Enter in the name box") << "TxtName" << keypad << pad << 1 << true;
+        QTest::newRow("Enter on ทำนาย") << "CmdPredict" << enter << 0 << 1 << true;
+        QTest::newRow("keypad Enter on ทำนาย") << "CmdPredict" << keypad << pad << 1 << true;
+        QTest::newRow("Space on ทำนาย") << "CmdPredict" << int(Qt::Key_Space) << 0 << 1 << true;
+        QTest::newRow("Enter on a list") << "CobMonth" << enter << 0 << 0 << true;
+        QTest::newRow("Enter on ออกจากโปรแกรม") << "CmdExit" << enter << 0 << 0 << false;
+    }
+
+    void theKeyboard()
+    {
+        QFETCH(QString, control);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, predictions);
+        QFETCH(bool, stillOpen);
+        Form1 form;
+        int predicted = 0;
+        connect(&form, &Form1::predictRequested, this, [&] { ++predicted; });
+        form.TxtName->setText(QStringLiteral(u"สมชาย ใจดี"));
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto *target = form.findChild<QWidget *>(control);
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(predicted, predictions);
+        QCOMPARE(form.isVisible(), stillOpen);
+        QCOMPARE(form.TxtName->text(), QStringLiteral(u"สมชาย ใจดี"));
+    }
+
+    void aFocusedButtonShowsIt()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        for (QPushButton *button : {form.CmdPredict, form.CmdExit}) {
+            form.TxtName->setFocus();
+            const QImage plain = button->grab().toImage();
+            // Focused by a click, as after a prediction, not only by Tab.
+            button->setFocus(Qt::MouseFocusReason);
+            QVERIFY(button->hasFocus());
+            QVERIFY2(button->grab().toImage() != plain, qPrintable(button->objectName()));
+        }
+    }
+
+    void longNamesAreTakenWholeOrRefused()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        // Qt's own limit of 32,767 characters would have cut this one.
+        clipboard->setText(QString(40000, u'ก'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text(), QString(40000, u'ก'));
+        QVERIFY(!QToolTip::isVisible());
+        // Past 100,000 a paste is refused whole, and the box says why.
+        clipboard->setText(QString(60001, u'ข'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text(), QString(40000, u'ก'));
+        QTRY_VERIFY(QToolTip::isVisible());
+        QVERIFY(QToolTip::text().contains(QStringLiteral(u"ไม่เกิน 100,000 ตัวอักษร")));
+        clipboard->setText(QString(60000, u'ข'));
+        form.TxtName->paste();
+        QCOMPARE(form.TxtName->text().size(), 100000);
+        QCOMPARE(QString::fromStdU16String(form.birthEntry().name).size(), 100000);
+    }
+
+    void aPastedNameIsOneLine_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("CR LF at the end") << u"สมชาย ใจดี\r\n"_qs << u"สมชาย ใจดี "_qs;
+        QTest::newRow("LF") << u"สมชาย\nใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("CR") << u"สมชาย\rใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("tab") << u"สมชาย\tใจดี"_qs << u"สมชาย ใจดี"_qs;
+        QTest::newRow("line separator") << u"สมชาย\u2028ใจดี"_qs << u"สมชาย ใจดี"_qs;
+    }
+
+    void aPastedNameIsOneLine()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, name);
+        Form1 form;
+        QGuiApplication::clipboard()->setText(pasted);
+        form.TxtName->paste();
+        QCOMPARE(QString::fromStdU16String(form.birthEntry().name), name);
     }
 
     void exitAndEndCloseTheWindow()

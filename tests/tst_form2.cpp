@@ -7,6 +7,7 @@
 #include "form3.h"
 #include "guitest.h"
 #include "outline.h"
+#include "printer.h"
 #include "text.h"
 #include "writeprophesy.h"
 
@@ -33,6 +34,19 @@ void send(QWidget *control, QEvent::Type type, QPoint globalPos, Qt::MouseButton
     QMouseEvent event(type, local, QPointF(globalPos), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(control, &event);
 }
+
+// Takes the report and puts nothing on paper.
+class NoPaper : public PrintDevice
+{
+public:
+    bool begin() override { return true; }
+    void setFontName(const QString &) override { }
+    void setFontSize(qreal) override { }
+    void setCurrentX(float) override { }
+    float textWidth(const QString &) override { return 0; }
+    void print(const QString &) override { }
+    bool endDoc() override { return true; }
+};
 
 }  // namespace
 
@@ -63,6 +77,12 @@ private slots:
     {
         test::setUpApplication();
         scoped_.emplace(clock_);
+        // No test may reach the machine's own printer.
+        defaultPrinter() = [] {
+            PrinterLookup found;
+            found.device = std::make_unique<NoPaper>();
+            return found;
+        };
     }
 
     void init()
@@ -302,6 +322,8 @@ private slots:
         QTest::newRow("ปิด") << 0;
         QTest::newRow("Esc") << 1;
         QTest::newRow("window manager") << 2;
+        QTest::newRow("พิมพ์") << 3;
+        QTest::newRow("Ctrl+P") << 4;
     }
 
     void closingRestoresForm1()
@@ -318,8 +340,12 @@ private slots:
             QTest::mouseClick(f->Lbl_Close, Qt::LeftButton);
         else if (route == 1)
             QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_Escape);
-        else
+        else if (route == 2)
             f->close();
+        else if (route == 3)
+            QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        else
+            QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier);
         test::settle();
         QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(!Form3::loaded());
@@ -330,6 +356,9 @@ private slots:
         QCOMPARE(form1_->CobDay->currentText(), QStringLiteral("15"));
         QCOMPARE(form1_->CobMonth->currentText(), QStringLiteral(u"มิถุนายน"));
         QCOMPARE(form1_->CobYear->currentText(), QStringLiteral("2535"));
+        // Typing goes on in the emptied name box, never into the exit button.
+        QTRY_VERIFY(form1_->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), form1_->TxtName);
     }
 
     void hundredRoundsLeaveNothingBehind()

@@ -2,10 +2,12 @@
 
 #include "fonts.h"
 #include "pictures.h"
+#include "style.h"
 #include "version.h"
 
 #include <QApplication>
-#include <QStyleFactory>
+#include <QLocale>
+#include <QTranslator>
 
 namespace morvane {
 
@@ -15,11 +17,15 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
     QApplication::setWindowIcon(windowIcon());
-    // Fusion draws the buttons' face colours on every desktop.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
     QApplication::setFont(resolveFont(kMsSansSerif, 8.25));
+    // The program speaks Thai whatever the system's language: Qt's own
+    // dialogs, buttons and menus too.
+    QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));
+    auto *qtThai = new QTranslator(&app);
+    if (qtThai->load(QStringLiteral(":/translations/qt_th.qm")))
+        QCoreApplication::installTranslator(qtThai);
     app.setQuitOnLastWindowClosed(true);
 }
 

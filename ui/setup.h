@@ -6,7 +6,8 @@ class QApplication;
 
 namespace morvane {
 
-// Application name, style and the default font (which must draw Thai).
+// Application name, style, the default font (which must draw Thai) and the
+// Thai of Qt's own dialogs.
 void setUpApplication(QApplication &app);
 
 }  // namespace morvane
