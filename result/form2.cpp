@@ -144,7 +144,7 @@ Form2::Form2(const BirthEntry &entry) : QWidget(nullptr, Qt::Window | Qt::Framel
     const QRegion outline = windowOutline();
     setMask(outline);
     // The picture is the only control reaching past the outline.
-    Image1->setMask(outline.translated(-Image1->pos()));
+    Image1->setClip(outline.translated(-Image1->pos()));
 }
 
 void Form2::paintEvent(QPaintEvent *)

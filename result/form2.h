@@ -8,6 +8,7 @@
 #pragma once
 
 #include "assembly.h"
+#include "pictures.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -68,7 +69,7 @@ public:
     void Lbl_Close_Click();
     void Lbl_Print_Click();
 
-    QLabel *Image1 = nullptr;  // the parchment, cut to the outline
+    PictureLabel *Image1 = nullptr;  // the parchment, cut to the outline
     LineLabel *DisplayName = nullptr;
     LineLabel *DisplayBirthday = nullptr;
     ReadingBox *TxtDisplayProphesy = nullptr;

@@ -1,23 +1,36 @@
 #include "pictures.h"
 
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
-#include <QPixmapCache>
+#include <QPointer>
 
 namespace morvane {
 namespace {
 
-// Decoding a PNG costs more than building a window; every window shares
-// the decoded pictures through Qt's pixmap cache.
+// Decoding a PNG costs more than building a window, so each picture is
+// decoded once and kept while the application lives (1.3 MB at 1x). Qt's
+// pixmap cache would drop the sheet and decode it again as the style's
+// pieces come and go.
+class KeptPictures : public QObject
+{
+public:
+    using QObject::QObject;
+    QHash<QString, QPixmap> pictures;
+};
+
 QPixmap picture(const QString &path, qreal ratio = 1)
 {
-    QPixmap pixmap;
-    if (!QPixmapCache::find(path, &pixmap)) {
-        pixmap.load(path);
+    static QPointer<KeptPictures> kept;
+    if (!kept)
+        kept = new KeptPictures(qApp);
+    auto it = kept->pictures.constFind(path);
+    if (it == kept->pictures.constEnd()) {
+        QPixmap pixmap(path);
         pixmap.setDevicePixelRatio(ratio);
-        QPixmapCache::insert(path, pixmap);
+        it = kept->pictures.insert(path, pixmap);
     }
-    return pixmap;
+    return *it;
 }
 
 // name.png is drawn for ratio 1, name@2x.png for 2. Any denser ratio than 1
@@ -93,6 +106,8 @@ void PictureLabel::paintEvent(QPaintEvent *)
     const QPixmap pixmap = source_(devicePixelRatioF());
     const QRect area = contentsRect();
     QPainter painter(this);
+    if (!clip_.isEmpty())
+        painter.setClipRegion(clip_);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (hasScaledContents())
         painter.drawPixmap(area, pixmap);

@@ -7,6 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
+#include <QRegion>
 
 namespace morvane {
 
@@ -32,11 +33,15 @@ public:
     using Source = QPixmap (*)(qreal ratio);
     PictureLabel(Source source, QWidget *parent);
 
+    // Paints only inside this region (label coordinates); empty: everywhere.
+    void setClip(const QRegion &clip) { clip_ = clip; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
     Source source_;
+    QRegion clip_;
 };
 
 }  // namespace morvane
