@@ -12,8 +12,8 @@
 #                                 desktop, and a drag on the sheet moves it
 #
 # Exits 77 (skipped) when a tool it needs is missing or cannot start.
-# MORVANE_TEST_DISPLAY picks the X display (else Xvfb takes a free one),
-# MORVANE_TEST_WAYLAND the name of weston's socket;
+# MORVANE_XVFB_DISPLAY picks the X display (else Xvfb takes a free one),
+# MORVANE_WAYLAND_SOCKET the name of weston's socket;
 # MORVANE_TEST_SHOTS keeps the screenshots in that folder.
 set -euo pipefail
 mode="$1"
@@ -75,8 +75,8 @@ within() {
 
 # --- The X server: a cyan root, which nothing in the windows is. -----------
 cut='#00FFFF'
-if [ -n "${MORVANE_TEST_DISPLAY:-}" ]; then
-  export DISPLAY="$MORVANE_TEST_DISPLAY"
+if [ -n "${MORVANE_XVFB_DISPLAY:-}" ]; then
+  export DISPLAY="$MORVANE_XVFB_DISPLAY"
   Xvfb "$DISPLAY" -screen 0 1600x1200x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 else
   Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
@@ -85,6 +85,8 @@ else
 fi
 started+=($!)
 within 50 xwininfo -root || skip "Xvfb did not start"
+sleep 0.2
+kill -0 "${started[0]}" 2>/dev/null || skip "Xvfb could not take $DISPLAY"
 xsetroot -solid "$cut"
 
 # Starts the program on the X server at a scale and waits for its window.
@@ -201,7 +203,7 @@ for scale in 1 2; do
   echo "  X11 shape: ${WIDTH}x${HEIGHT}, $cut_x11 pixels cut away"
   [ "$cut_x11" -eq $((35448 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
 
-  socket="${MORVANE_TEST_WAYLAND:-wayland-morvane-test-$$}"
+  socket="${MORVANE_WAYLAND_SOCKET:-wayland-morvane-test-$$}"
   weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 --socket="$socket" \
     --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
   started+=($!)
