@@ -21,6 +21,7 @@ runtime_packages=(
 test_packages=(
   xvfb xauth x11-utils poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
   dpkg-dev appstream clang libclang-rt-14-dev clang-format
+  libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev dbus-daemon
 )
 
 install_missing() {
