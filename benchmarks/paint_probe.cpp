@@ -16,8 +16,10 @@
 // mapping and the first paint of the next top-level window.
 //
 // Prints one line of milliseconds, e.g.
-//   map=81.20 paint=96.41 size=464x356 click_map=9.02 click_paint=27.33
-// then ends the program. Exit status 1 when something never happened within
+//   map=81.20 paint=96.41 cpu=70.12 wait=8.40 size=464x356 click_map=9.02 click_paint=27.33 click_cpu=20.51
+// then ends the program. cpu is the CPU time the program had used when it
+// first painted, wait the time it had spent waiting for a core; click_cpu
+// the CPU time from the release to the result window's first paint. Exit status 1 when something never happened within
 // --timeout milliseconds (10000), 2 on wrong usage.
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
@@ -28,6 +30,8 @@
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
+
+#include <dirent.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -46,6 +50,38 @@ double nowMs()
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
+// CPU time the program's threads have had so far, and time they waited
+// for a core, in milliseconds (Linux's schedstat). On a busy machine the
+// first is steadier than wall-clock time and the second says how busy.
+struct CpuTime
+{
+    double run = 0;
+    double wait = 0;
+};
+
+CpuTime cpuTimeOf(pid_t pid)
+{
+    CpuTime total;
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = opendir(tasks.c_str());
+    if (!dir)
+        return total;
+    while (dirent *d = readdir(dir)) {
+        if (d->d_name[0] == '.')
+            continue;
+        if (FILE *f = std::fopen((tasks + "/" + d->d_name + "/schedstat").c_str(), "r")) {
+            unsigned long long run = 0, wait = 0;
+            if (std::fscanf(f, "%llu %llu", &run, &wait) == 2) {
+                total.run += static_cast<double>(run) / 1e6;
+                total.wait += static_cast<double>(wait) / 1e6;
+            }
+            std::fclose(f);
+        }
+    }
+    closedir(dir);
+    return total;
+}
+
 struct Probe
 {
     xcb_connection_t *c = nullptr;
@@ -54,6 +90,8 @@ struct Probe
     std::map<xcb_window_t, xcb_damage_damage_t> damages;
     std::map<xcb_window_t, double> mapped;   // top-level windows mapped, and when
     std::map<xcb_window_t, double> painted;  // top-level windows first drawn into, and when
+    std::map<xcb_window_t, CpuTime> cpuAtPaint;
+    pid_t child = 0;
     std::vector<xcb_window_t> mapOrder;
 
     void watch(xcb_window_t w)
@@ -83,8 +121,10 @@ struct Probe
             }
         } else if (type == damageEvent + XCB_DAMAGE_NOTIFY) {
             auto *ev = reinterpret_cast<xcb_damage_notify_event_t *>(e);
-            if (mapped.count(ev->drawable) && !painted.count(ev->drawable))
+            if (mapped.count(ev->drawable) && !painted.count(ev->drawable)) {
                 painted[ev->drawable] = t;
+                cpuAtPaint[ev->drawable] = cpuTimeOf(child);
+            }
         }
         // Errors (a window gone before its damage was made) do not matter.
     }
@@ -194,6 +234,7 @@ int main(int argc, char **argv)
 
     const double start = nowMs();
     const pid_t child = fork();
+    p.child = child;
     if (child < 0) {
         std::perror("fork");
         return 1;
@@ -223,8 +264,8 @@ int main(int argc, char **argv)
     xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(p.c, xcb_get_geometry(p.c, first), nullptr);
     if (!geometry)
         return fail("the window vanished");
-    std::printf("map=%.2f paint=%.2f size=%ux%u", p.mapped[first] - start, p.painted[first] - start, geometry->width,
-                geometry->height);
+    std::printf("map=%.2f paint=%.2f cpu=%.2f wait=%.2f size=%ux%u", p.mapped[first] - start, p.painted[first] - start,
+                p.cpuAtPaint[first].run, p.cpuAtPaint[first].wait, geometry->width, geometry->height);
 
     if (click) {
         // Let the program finish whatever it does after its first paint, as
@@ -238,6 +279,7 @@ int main(int argc, char **argv)
         xcb_flush(p.c);
         p.waitFor(nowMs() + 50, [] { return false; });
         const double released = nowMs();
+        const CpuTime cpuAtRelease = cpuTimeOf(child);
         xcb_test_fake_input(p.c, XCB_BUTTON_RELEASE, 1, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
         xcb_flush(p.c);
         const size_t before = p.mapOrder.size();
@@ -254,7 +296,8 @@ int main(int argc, char **argv)
             free(geometry);
             return fail("the window mapped after the click was never drawn");
         }
-        std::printf(" click_map=%.2f click_paint=%.2f", p.mapped[next] - released, p.painted[next] - released);
+        std::printf(" click_map=%.2f click_paint=%.2f click_cpu=%.2f", p.mapped[next] - released,
+                    p.painted[next] - released, p.cpuAtPaint[next].run - cpuAtRelease.run);
     }
     std::printf("\n");
     std::fflush(stdout);

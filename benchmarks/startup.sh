@@ -111,8 +111,9 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 qt=$(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown)
 cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)
 echo "machine: $(nproc) cores, $cpu; Qt $qt; load average $load_before before, $load_after after"
-echo "$rounds rounds, medians in ms from exec (the click: from the button's release)"
-printf '%-28s %8s %8s\n' program map paint
+echo "$rounds rounds, medians in ms from exec (the click: from the button's release)."
+echo "cpu: CPU time the program had used at its first paint; wait: time it had waited for a core."
+printf '%-28s %8s %8s %8s %8s\n' program map paint cpu wait
 for p in bare thai morvane; do
   label=$p
   case $p in
@@ -120,10 +121,13 @@ for p in bare thai morvane; do
     thai) label="window with one Thai label" ;;
     morvane) label="Morvane's input window" ;;
   esac
-  printf '%-28s %8s %8s\n' "$label" "$(median "$work/out/$p" map)" "$(median "$work/out/$p" paint)"
+  printf '%-28s %8s %8s %8s %8s\n' "$label" "$(median "$work/out/$p" map)" "$(median "$work/out/$p" paint)" \
+    "$(median "$work/out/$p" cpu)" "$(median "$work/out/$p" wait)"
 done
-m=$(median "$work/out/morvane" paint)
-echo "first paint, Morvane / bare window: $(ratio "$m" "$(median "$work/out/bare" paint)")"
-echo "first paint, Morvane / window with one Thai label: $(ratio "$m" "$(median "$work/out/thai" paint)")"
+for f in paint cpu; do
+  m=$(median "$work/out/morvane" $f)
+  echo "$f, Morvane / bare window: $(ratio "$m" "$(median "$work/out/bare" $f)");" \
+    "Morvane / window with one Thai label: $(ratio "$m" "$(median "$work/out/thai" $f)")"
+done
 echo "click on ทำนาย to the result window: mapped $(median "$work/out/morvane" click_map)," \
-  "first paint $(median "$work/out/morvane" click_paint)"
+  "first paint $(median "$work/out/morvane" click_paint), CPU $(median "$work/out/morvane" click_cpu)"
