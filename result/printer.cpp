@@ -1,13 +1,12 @@
 #include "printer.h"
 
-#include "pangoprinter.h"
+#include "printdevices.h"
 
-#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibrary>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
-
-#include <cups/cups.h>
 
 #include <algorithm>
 
@@ -24,92 +23,48 @@ QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins)
 
 namespace {
 
-const QString kJobTitle = QStringLiteral(u"Morvane - คำทำนาย");
-
-// Hands a finished PDF to a CUPS queue, with the options the user keeps for
-// that queue; every print job leaves the program here. The job's id, or 0
-// when the spooler would not take the document.
-int sendToQueue(const QString &queue, const QByteArray &pdf)
-{
-    const QByteArray name = queue.toUtf8();
-    const QByteArray title = kJobTitle.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest ? dest->num_options : 0,
-                            dest ? dest->options : nullptr);
-    if (dest)
-        cupsFreeDests(1, dest);
-    if (job <= 0)
-        return 0;
-    bool sent = false;
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
-        == HTTP_STATUS_CONTINUE) {
-        const bool written
-            = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
-        // The request is finished even after a failed write, so the answer is read.
-        sent = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) < IPP_STATUS_REDIRECTION_OTHER_SITE && written;
-    }
-    if (!sent) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
-        return 0;
-    }
-    return job;
-}
-
-// The device has to exist before the print device that writes to it, so it
-// sits in a base class of its own.
-template <typename Device>
-struct Holder
-{
-    template <typename... Args>
-    explicit Holder(Args &&...args) : device(std::forward<Args>(args)...)
-    { }
-    Device device;
-};
-
-// The report set as a PDF in memory, then sent to the queue as one job.
-class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
+// Stands in for a device when the print module cannot be loaded: nothing
+// is printed or written, and the user is told why.
+class MissingModule : public PrintDevice
 {
 public:
-    SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
-
-    bool endDoc() override { return PangoPrintDevice::endDoc() && sendToQueue(queue_, device.data()) > 0; }
-
+    explicit MissingModule(const QString &path) : path_(path) { }
+    bool begin() override { return false; }
+    void setFontName(const QString &) override { }
+    void setFontSize(qreal) override { }
+    void setCurrentX(float) override { }
+    float textWidth(const QString &) override { return 0; }
+    void print(const QString &) override { }
+    bool endDoc() override { return false; }
     QString errorText() const override
     {
-        return QStringLiteral(u"เครื่องพิมพ์ \"%1\" ไม่ตอบสนอง หรือไม่รับงานพิมพ์").arg(queue_);
-    }
-
-private:
-    QString queue_;
-};
-
-class PdfFile : private Holder<QSaveFile>, public PangoPrintDevice
-{
-public:
-    explicit PdfFile(const QString &path)
-        : Holder<QSaveFile>(path), PangoPrintDevice(device, reportPage(QPageSize(QPageSize::A4))), path_(path)
-    { }
-
-    bool endDoc() override
-    {
-        const bool written = PangoPrintDevice::endDoc();
-        if (!written) {
-            device.cancelWriting();
-            return false;
-        }
-        return device.commit();
-    }
-
-    QString errorText() const override
-    {
-        return QStringLiteral(u"บันทึกไฟล์ \"%1\" ไม่ได้ อาจไม่มีสิทธิ์เขียนในโฟลเดอร์นั้น หรือพื้นที่เต็ม").arg(path_);
+        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมใหม่").arg(QDir::toNativeSeparators(path_));
     }
 
 private:
     QString path_;
 };
 
+// The print module's table, or null when it is missing, broken or from
+// another build. A module once loaded stays loaded: its devices' code
+// lives there.
+const PrintDevices *loadPrintDevices()
+{
+    QLibrary module(printModulePath());
+    // Every symbol now, so a module that does not fit fails here, not halfway through a print.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const auto entry = reinterpret_cast<const PrintDevices *(*)()>(module.resolve(kPrintDevicesSymbol));
+    const PrintDevices *devices = entry ? entry() : nullptr;
+    return devices && devices->version == kPrintDevicesVersion ? devices : nullptr;
+}
+
 }  // namespace
+
+QString &printModulePath()
+{
+    static QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MORVANE_PRINT_MODULE));
+    return path;
+}
 
 PrinterProvider &defaultPrinter()
 {
@@ -117,16 +72,23 @@ PrinterProvider &defaultPrinter()
         const QPrinterInfo info = QPrinterInfo::defaultPrinter();
         if (info.isNull())
             return nullptr;
+        const PrintDevices *devices = loadPrintDevices();
+        if (!devices)
+            return std::make_unique<MissingModule>(printModulePath());
         // The sheet and margins the queue is set up for.
         const QPageLayout page = QPrinter(info, QPrinter::HighResolution).pageLayout();
-        return std::make_unique<SystemPrinter>(info.printerName(), reportPage(page.pageSize(), page.marginsPoints()));
+        return std::unique_ptr<PrintDevice>(
+            devices->systemPrinter(info.printerName(), reportPage(page.pageSize(), page.marginsPoints())));
     };
     return provider;
 }
 
 std::unique_ptr<PrintDevice> pdfFile(const QString &path)
 {
-    return std::make_unique<PdfFile>(path);
+    const PrintDevices *devices = loadPrintDevices();
+    if (!devices)
+        return std::make_unique<MissingModule>(printModulePath());
+    return std::unique_ptr<PrintDevice>(devices->pdfFile(path, reportPage(QPageSize(QPageSize::A4))));
 }
 
 }  // namespace morvane

@@ -33,6 +33,8 @@ done
 dpkg -i "$deb" >/dev/null || apt-get install -y -f -qq
 test -x /usr/bin/morvane
 test -f /usr/share/icons/hicolor/32x32/apps/morvane.png
+# The print module, loaded on the first print, beside the program's prefix.
+dpkg -L morvane | grep -q '/morvane/libmorvane-print\.so$' || { echo "the print module is not in the package"; exit 1; }
 test -f /usr/share/applications/th.morvane.morvane.desktop
 if command -v appstreamcli >/dev/null; then
   appstreamcli validate --no-net /usr/share/metainfo/th.morvane.morvane.metainfo.xml

@@ -351,6 +351,18 @@ private slots:
         QVERIFY(pdf->errorText().contains(QStringLiteral("/nonexistent-folder/x/report.pdf")));
     }
 
+    void withoutThePrintModuleNothingIsWritten()
+    {
+        const QString module = printModulePath();
+        printModulePath() = dir_.filePath(QStringLiteral("no-such-module.so"));
+        const QString path = dir_.filePath(QStringLiteral("never.pdf"));
+        auto pdf = pdfFile(path);
+        printModulePath() = module;
+        QVERIFY(!printReport(*pdf, sample()));
+        QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมใหม่")));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void aRealPdf()
     {
         const QString path = dir_.filePath(QStringLiteral("report.pdf"));
