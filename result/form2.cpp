@@ -7,6 +7,7 @@
 #include "form3.h"
 #include "outline.h"
 #include "pictures.h"
+#include "prepare.h"
 #include "printer.h"
 #include "report.h"
 #include "text.h"
@@ -127,7 +128,7 @@ void Form2::buildWindow()
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(design::kForm2Picture));
-    Image1->setPixmap(parchment());
+    Image1->setPixmap(resultSheet(devicePixelRatio()));
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 

@@ -215,6 +215,9 @@ private slots:
             QVERIFY2(QRegion(w->geometry()).subtracted(r).isEmpty(), qPrintable(w->objectName()));
         QCOMPARE(f->mask(), r);
         QCOMPARE(f->size(), QSize(569, 475));
+        // The sheet comes scaled to its place, so no paint has to scale it.
+        const QPixmap sheet = f->Image1->pixmap();
+        QCOMPARE(sheet.deviceIndependentSize().toSize(), f->Image1->size());
         QVERIFY(f->windowFlags() & Qt::FramelessWindowHint);
     }
 
