@@ -43,8 +43,9 @@ private:
 
 void wireWindows(Form1 &form1)
 {
-    // While the user reads the input window, the result window's picture
-    // gets ready, so the sheet comes up sooner after the click.
+    // While the user reads the input window, the result window's picture,
+    // faces and pointers get ready, so the sheet comes up within a frame of
+    // the click.
     new AfterFirstPaint(form1, prepareResultWindow);
     QObject::connect(&form1, &Form1::predictRequested, &form1, [&form1](const BirthEntry &entry) {
         // Form_Load of the result window: the reading from the entry, then

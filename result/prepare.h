@@ -10,7 +10,9 @@ namespace morvane {
 // the given pixel ratio: scaled once, then shared through the pixmap cache.
 QPixmap resultSheet(qreal devicePixelRatio);
 
-// Decodes and scales the parchment. Only the first call does anything.
+// Decodes and scales the parchment, draws the result window's Thai faces
+// once so their glyphs are rendered and cached, and reads the pointers the
+// click brings up from the cursor theme. Only the first call does anything.
 void prepareResultWindow();
 
 }  // namespace morvane
