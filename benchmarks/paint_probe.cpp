@@ -50,9 +50,10 @@ double nowMs()
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-// CPU time the program's threads have had so far, and time they waited
-// for a core, in milliseconds (Linux's schedstat). On a busy machine the
-// first is steadier than wall-clock time and the second says how busy.
+// CPU time the program has used so far, every thread it ever ran
+// included, and the time its live threads have waited for a core, in
+// milliseconds. On a busy machine the first is steadier than wall-clock
+// time and the second says how busy.
 struct CpuTime
 {
     double run = 0;
@@ -62,6 +63,11 @@ struct CpuTime
 CpuTime cpuTimeOf(pid_t pid)
 {
     CpuTime total;
+    clockid_t clock;
+    timespec ts{};
+    if (clock_getcpuclockid(pid, &clock) == 0 && clock_gettime(clock, &ts) == 0)
+        total.run = static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
+    // Linux's schedstat: run time and run-queue wait in nanoseconds, per thread.
     const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
     DIR *dir = opendir(tasks.c_str());
     if (!dir)
@@ -71,10 +77,8 @@ CpuTime cpuTimeOf(pid_t pid)
             continue;
         if (FILE *f = std::fopen((tasks + "/" + d->d_name + "/schedstat").c_str(), "r")) {
             unsigned long long run = 0, wait = 0;
-            if (std::fscanf(f, "%llu %llu", &run, &wait) == 2) {
-                total.run += static_cast<double>(run) / 1e6;
+            if (std::fscanf(f, "%llu %llu", &run, &wait) == 2)
                 total.wait += static_cast<double>(wait) / 1e6;
-            }
             std::fclose(f);
         }
     }
