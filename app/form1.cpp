@@ -85,7 +85,6 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
-    setWindowIcon(windowIcon());
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));

@@ -3,6 +3,7 @@
 #include "form1.h"
 #include "form2.h"
 #include "form4.h"
+#include "pictures.h"
 #include "prepare.h"
 #include "windows.h"
 
@@ -43,10 +44,15 @@ private:
 
 void wireWindows(Form1 &form1)
 {
-    // While the user reads the input window, the result window's picture,
-    // faces and pointers get ready, so the sheet comes up within a frame of
-    // the click.
-    new AfterFirstPaint(form1, prepareResultWindow);
+    // While the user reads the input window, its icon (three pictures to
+    // decode) is set, and the result window's picture, faces and pointers
+    // get ready, so the sheet comes up within a frame of the click. The
+    // icon stays the input window's own: set for the whole application, it
+    // went to the X server with every result window, 340 KB of pixels.
+    new AfterFirstPaint(form1, [&form1] {
+        form1.setWindowIcon(windowIcon());
+        prepareResultWindow();
+    });
     QObject::connect(&form1, &Form1::predictRequested, &form1, [&form1](const BirthEntry &entry) {
         // Form_Load of the result window: the reading from the entry, then
         // the input window goes out of sight and the sheet comes up centred

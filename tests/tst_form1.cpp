@@ -89,6 +89,14 @@ private slots:
             QVERIFY(!list->isEditable());
     }
 
+    void theIconComesAfterTheFirstPaint()
+    {
+        auto form1 = test::shownForm1();
+        QVERIFY(form1);
+        QTRY_VERIFY(!form1->windowIcon().isNull());
+        QCOMPARE(form1->windowIcon().availableSizes(), (QList<QSize>{{32, 32}, {128, 128}, {256, 256}}));
+    }
+
     void todayLineOfOtherDates()
     {
         clock_.set(at(2026, 1, 3));
