@@ -46,9 +46,9 @@ void wireWindows(Form1 &form1)
 {
     // While the user reads the input window, its icon (three pictures to
     // decode) is set, and the result window's picture, faces and pointers
-    // get ready, so the sheet comes up within a frame of the click. The
-    // icon stays the input window's own: set for the whole application, it
-    // went to the X server with every result window, 340 KB of pixels.
+    // get ready, so the sheet comes up sooner after the click. The icon
+    // stays the input window's own: set for the whole application, it went
+    // to the X server with every result window, 340 KB of pixels.
     new AfterFirstPaint(form1, [&form1] {
         form1.setWindowIcon(windowIcon());
         prepareResultWindow();
