@@ -24,6 +24,7 @@ test_packages=(
   poppler-utils cups cups-bsd cups-client printer-driver-cups-pdf
   clang libclang-rt-14-dev clang-format
   debhelper dpkg-dev lintian blhc devscripts autopkgtest desktop-file-utils appstream
+  libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev dbus-daemon
 )
 
 install_missing() {

@@ -119,7 +119,6 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
-    setWindowIcon(morvane::windowIcon());  // the member windowIcon() would hide it
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));

@@ -1,6 +1,8 @@
-// How long the user waits: the input window from nothing (beside a bare
-// window of the same size, the toolkit's own floor), a prediction until its
-// window is shown, composing a reading, and writing the report as a PDF.
+// What repeats in a running program: the input window built again (beside
+// a bare window of the same size), a prediction until its window is shown,
+// composing a reading, and writing the report as a PDF. Every one-off load
+// has happened before the first iteration, so none of this is start-up:
+// startup.sh times that, a whole process at a time.
 #include "clock.h"
 #include "fonts.h"
 #include "form1.h"

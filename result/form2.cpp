@@ -9,6 +9,7 @@
 #include "messages.h"
 #include "outline.h"
 #include "pictures.h"
+#include "prepare.h"
 #include "printer.h"
 #include "report.h"
 #include "text.h"

@@ -1,263 +1,76 @@
 #include "printer.h"
 
-#include "messages.h"
-#include "pangoprinter.h"
+#include "printdevices.h"
 
-#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QSaveFile>
-
-#include <cups/cups.h>
-
-#include <algorithm>
-#include <cstdlib>
-#include <cstring>
+#include <QLibrary>
 
 namespace morvane {
-
-QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins)
-{
-    constexpr qreal kQuarterInch = 18;
-    const QMarginsF margins(std::max(printerMargins.left(), kQuarterInch), std::max(printerMargins.top(), kQuarterInch),
-                            std::max(printerMargins.right(), kQuarterInch),
-                            std::max(printerMargins.bottom(), kQuarterInch));
-    return QPageLayout(size, QPageLayout::Portrait, margins, QPageLayout::Point);
-}
-
 namespace {
 
-const QString kJobTitle = QStringLiteral(u"Morvane - คำทำนาย");
-
-QueueOutcome outcomeOf(ipp_status_t status)
-{
-    switch (status) {
-    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
-        return QueueOutcome::Rejecting;
-    case IPP_STATUS_ERROR_NOT_FOUND:
-        return QueueOutcome::Gone;
-    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:  // libcups's word for "could not connect"
-        return QueueOutcome::NoSpooler;
-    default:
-        return QueueOutcome::Failed;
-    }
-}
-
-// Where a job stands now, or 0 when the spooler cannot say.
-int jobState(int job)
-{
-    char uri[HTTP_MAX_URI];
-    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
-    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
-    const int result = state ? ippGetInteger(state, 0) : 0;
-    ippDelete(response);
-    return result;
-}
-
-// Hands a finished PDF to a CUPS queue, with the options the user keeps for
-// that queue; every print job leaves the program here. A job counts as
-// taken only when the queue accepts jobs, takes the whole document, and has
-// not cancelled it by the time it answers.
-QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf)
-{
-    const QByteArray name = queue.toUtf8();
-    const QByteArray title = kJobTitle.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    if (!dest)
-        return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? QueueOutcome::NoSpooler : QueueOutcome::Gone;
-    const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
-    const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
-    const bool paused = state && atoi(state) == IPP_PSTATE_STOPPED;
-    if (accepting && strcmp(accepting, "false") == 0) {
-        cupsFreeDests(1, dest);
-        return QueueOutcome::Rejecting;
-    }
-    const int job
-        = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest->num_options, dest->options);
-    cupsFreeDests(1, dest);
-    if (job <= 0)
-        return outcomeOf(cupsLastError());
-    ipp_status_t status = IPP_STATUS_ERROR_INTERNAL;
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
-        == HTTP_STATUS_CONTINUE) {
-        const bool written
-            = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
-        // The request is finished even after a failed write, so the answer is read.
-        status = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
-        if (!written && status < IPP_STATUS_REDIRECTION_OTHER_SITE)
-            status = IPP_STATUS_ERROR_INTERNAL;
-    } else {
-        status = cupsLastError();
-    }
-    if (status >= IPP_STATUS_REDIRECTION_OTHER_SITE) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
-        return outcomeOf(status);
-    }
-    switch (jobState(job)) {
-    case IPP_JSTATE_CANCELED:
-    case IPP_JSTATE_ABORTED:
-        return QueueOutcome::Cancelled;
-    case IPP_JSTATE_HELD:
-        return QueueOutcome::Held;
-    case IPP_JSTATE_STOPPED:
-        return QueueOutcome::Paused;
-    case IPP_JSTATE_PENDING:
-        return paused ? QueueOutcome::Paused : QueueOutcome::Printing;
-    default:
-        return QueueOutcome::Printing;
-    }
-}
-
-// The default printer's name as libcups picks it before it asks the server:
-// LPDEST, then PRINTER unless it is plain "lp", then the first Default line
-// of the user's lpoptions, then of the system's. Empty when nothing names
-// one and the server's own default decides.
-QString namedDefault()
-{
-    for (const char *variable : {"LPDEST", "PRINTER"}) {
-        const QString value = qEnvironmentVariable(variable);
-        if (!value.isEmpty() && !(value == QLatin1String("lp") && qstrcmp(variable, "PRINTER") == 0))
-            return value.section(u'/', 0, 0);
-    }
-    const QString serverRoot = qEnvironmentVariable("CUPS_SERVERROOT", QStringLiteral("/etc/cups"));
-    for (const QString &path : {QDir::home().filePath(QStringLiteral(".cups/lpoptions")), serverRoot + "/lpoptions"}) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-            continue;
-        while (!file.atEnd()) {
-            const QStringList words = QString::fromUtf8(file.readLine()).split(u' ', Qt::SkipEmptyParts);
-            if (words.size() > 1 && words[0].compare(QLatin1String("Default"), Qt::CaseInsensitive) == 0)
-                return words[1].trimmed().section(u'/', 0, 0);
-        }
-    }
-    return QString();
-}
-
-// Why CUPS has no default printer to give.
-PrinterLookup::Absence whyNoDefault(QString &name)
-{
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
-    cupsFreeDests(count, dests);
-    if (noSpooler)
-        return PrinterLookup::Absence::NoSpooler;
-    name = namedDefault();
-    if (!name.isEmpty())
-        return PrinterLookup::Absence::DefaultGone;
-    return count > 0 ? PrinterLookup::Absence::NoDefault : PrinterLookup::Absence::NoPrinters;
-}
-
-// The device has to exist before the print device that writes to it, so it
-// sits in a base class of its own.
-template <typename Device>
-struct Holder
-{
-    template <typename... Args>
-    explicit Holder(Args &&...args) : device(std::forward<Args>(args)...)
-    { }
-    Device device;
-};
-
-// The report set as a PDF in memory, then sent to the queue as one job.
-class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
+// Stands in for a device when the print module cannot be loaded: nothing
+// is printed or written, and the user is told why.
+class MissingModule : public PrintDevice
 {
 public:
-    SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
-
-    bool endDoc() override
+    explicit MissingModule(const QString &path) : path_(path) { }
+    bool begin() override { return false; }
+    void setFontName(const QString &) override { }
+    void setFontSize(qreal) override { }
+    void setCurrentX(float) override { }
+    float textWidth(const QString &) override { return 0; }
+    void print(const QString &) override { }
+    bool endDoc() override { return false; }
+    QString errorText() const override
     {
-        outcome_ = PangoPrintDevice::endDoc() ? sendToQueue(queue_, device.data()) : QueueOutcome::Failed;
-        return outcome_ == QueueOutcome::Printing || outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held;
+        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมใหม่").arg(QDir::toNativeSeparators(path_));
     }
-
-    QString errorText() const override { return messages::queueTrouble(outcome_, queue_); }
-
-    QString noteText() const override
-    {
-        return outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held
-                   ? messages::queueTrouble(outcome_, queue_)
-                   : QString();
-    }
-
-private:
-    QString queue_;
-    QueueOutcome outcome_ = QueueOutcome::Failed;
-};
-
-class PdfFile : private Holder<QSaveFile>, public PangoPrintDevice
-{
-public:
-    explicit PdfFile(const QString &path)
-        : Holder<QSaveFile>(path), PangoPrintDevice(device, reportPage(QPageSize(QPageSize::A4))), path_(path)
-    { }
-
-    bool begin() override
-    {
-        replacing_ = QFileInfo::exists(path_);
-        if (PangoPrintDevice::begin())
-            return true;
-        trouble_
-            = QFileInfo(QFileInfo(path_).absolutePath()).isDir() ? SaveTrouble::CannotWrite : SaveTrouble::NoFolder;
-        return false;
-    }
-
-    bool endDoc() override
-    {
-        trouble_ = SaveTrouble::WriteFailed;
-        // Written data may still sit in the file's buffer: the flush is
-        // where a full disk shows. A failed save is discarded at once, and
-        // the file the path named stays as it was.
-        if (!PangoPrintDevice::endDoc() || !device.flush()) {
-            device.cancelWriting();
-            device.commit();
-            return false;
-        }
-        return device.commit();
-    }
-
-    QString errorText() const override { return messages::saveTrouble(trouble_, path_, replacing_); }
 
 private:
     QString path_;
-    SaveTrouble trouble_ = SaveTrouble::CannotWrite;
-    bool replacing_ = false;
 };
 
+// The print module's table, or null when it is missing, broken or from
+// another build. A module once loaded stays loaded: its devices' code
+// lives there.
+const PrintDevices *loadPrintDevices()
+{
+    QLibrary module(printModulePath());
+    // Every symbol now, so a module that does not fit fails here, not halfway through a print.
+    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+    const auto entry = reinterpret_cast<const PrintDevices *(*)()>(module.resolve(kPrintDevicesSymbol));
+    const PrintDevices *devices = entry ? entry() : nullptr;
+    return devices && devices->version == kPrintDevicesVersion ? devices : nullptr;
+}
+
 }  // namespace
+
+QString &printModulePath()
+{
+    static QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(MORVANE_PRINT_MODULE));
+    return path;
+}
 
 PrinterProvider &defaultPrinter()
 {
     // Asked afresh at every click: a queue added, removed or made the
     // default while the program runs is seen at once.
     static PrinterProvider provider = []() -> PrinterLookup {
-        PrinterLookup found;
-        cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-        if (!dest) {
-            found.absence = whyNoDefault(found.name);
-            return found;
-        }
-        const QString queue = QString::fromUtf8(dest->name);
-        cupsFreeDests(1, dest);
-        // The sheet and margins the queue is set up for.
-        const QPageLayout page = QPrinter(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution).pageLayout();
-        found.device = std::make_unique<SystemPrinter>(queue, reportPage(page.pageSize(), page.marginsPoints()));
-        return found;
+        if (const PrintDevices *devices = loadPrintDevices())
+            return devices->defaultPrinter();
+        PrinterLookup missing;
+        missing.device = std::make_unique<MissingModule>(printModulePath());
+        return missing;
     };
     return provider;
 }
 
 std::unique_ptr<PrintDevice> pdfFile(const QString &path)
 {
-    return std::make_unique<PdfFile>(path);
+    if (const PrintDevices *devices = loadPrintDevices())
+        return std::unique_ptr<PrintDevice>(devices->pdfFile(path));
+    return std::make_unique<MissingModule>(printModulePath());
 }
 
 }  // namespace morvane

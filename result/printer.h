@@ -84,4 +84,10 @@ enum class SaveTrouble {
 // fails leaves no part of a file and an existing file as it was.
 std::unique_ptr<PrintDevice> pdfFile(const QString &path);
 
+// Where the devices that really print are loaded from on the first print:
+// the print module beside the program (lib/<arch>/morvane/ under the
+// program's prefix, or the build tree). Tests may point it elsewhere. When
+// it cannot be loaded, printing and saving fail with a message saying so.
+QString &printModulePath();
+
 }  // namespace morvane

@@ -148,9 +148,10 @@ if [ "$mode" = x11 ]; then
       echo "window manager: $wm, scale $scale"
       start_x11 "$scale"
       form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
-      icon=$(xprop -id "$form1" _NET_WM_ICON)
-      # Several sizes (which ones depends on the scale).
-      [ "$(grep -c 'Icon (' <<<"$icon")" -ge 4 ] || fail "the input window has no icon"
+      # Several sizes (which ones depends on the scale), set just after the
+      # window's first paint.
+      has_icon() { [ "$(xprop -id "$form1" _NET_WM_ICON | grep -c 'Icon (')" -ge 4 ]; }
+      within 50 has_icon || fail "the input window has no icon"
       result=$(predict_x11)
       for steps in 2 4 8; do
         drag_x11 "$result" "$scale" "$steps" 25 15

@@ -57,6 +57,10 @@ if readelf -d "$binary" | grep -E 'RPATH|RUNPATH'; then
   echo "the installed program carries a library search path"
   exit 1
 fi
+# The print module, loaded on the first print from beside the program's prefix.
+module=$(ls "$work"/unpacked/usr/lib/*/morvane/libmorvane-print.so 2>/dev/null || true)
+[ -n "$module" ] || { echo "the print module is not in the package"; exit 1; }
+hardening-check --nofortify --nocfprotection "$module"
 
 sudo=()
 if [ "$(id -u)" -ne 0 ]; then

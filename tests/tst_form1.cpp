@@ -91,6 +91,14 @@ private slots:
             QVERIFY(!list->isEditable());
     }
 
+    void theIconComesAfterTheFirstPaint()
+    {
+        auto form1 = test::shownForm1();
+        QVERIFY(form1);
+        QTRY_VERIFY(!form1->windowIcon().isNull());
+        QCOMPARE(form1->windowIcon().availableSizes().size(), 7);  // 16 to 256 pixels
+    }
+
     void todayLineOfOtherDates()
     {
         clock_.set(at(2026, 1, 3));
@@ -141,7 +149,6 @@ private slots:
         QCOMPARE(form.TxtName->font().family(), resolveFamily(kBrowallia).family);
         QVERIFY(!form.Image1->pixmap().isNull());
         QCOMPARE(form.Image1->pixmap().size(), QSize(373, 121));
-        QCOMPARE(form.windowIcon().availableSizes().size(), 7);
         // Labels are opaque in the window's colour: the today line covers
         // the banner's foot.
         for (QLabel *label : {form.LblDayNow, form.Label1, form.Label2, form.Label4, form.Label5}) {

@@ -1,7 +1,6 @@
 #include "setup.h"
 
 #include "fonts.h"
-#include "pictures.h"
 #include "style.h"
 #include "version.h"
 
@@ -16,7 +15,6 @@ void setUpApplication(QApplication &app)
     QApplication::setApplicationName(QStringLiteral("Morvane"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
-    QApplication::setWindowIcon(windowIcon());
     QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
     QApplication::setFont(resolveFont(kMsSansSerif, 8.25));

@@ -1,0 +1,34 @@
+// The devices that print the report and write it as a PDF. They bring
+// pango, cairo and CUPS with them, which take longer to load than the rest
+// of the program together, so the program loads them from a module of its
+// own on the first print (printer.cpp) instead of at start-up.
+#pragma once
+
+#include "printer.h"
+
+#include <QString>
+
+namespace morvane {
+
+// Bumped whenever the table below changes, so a module left over from
+// another build is refused rather than called wrongly.
+inline constexpr int kPrintDevicesVersion = 2;
+
+struct PrintDevices
+{
+    int version;
+    // The default printer as CUPS resolves it at this moment, with a device
+    // that sets the report as a PDF and sends it there as one job; or why
+    // there is none.
+    PrinterLookup (*defaultPrinter)();
+    // The report written to a PDF file, replaced only once the whole
+    // document has been written.
+    PrintDevice *(*pdfFile)(const QString &path);
+};
+
+// The table, linked in directly (the tests) or looked up in the module
+// under kPrintDevicesSymbol.
+const PrintDevices &printDevices();
+inline constexpr char kPrintDevicesSymbol[] = "morvane_print_devices";
+
+}  // namespace morvane
