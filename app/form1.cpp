@@ -119,6 +119,9 @@ void Form1::buildWindow()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Morvane"));
+    // A fixed-size window: the title bar offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Form1Client"));
