@@ -140,9 +140,12 @@ drag_x11() {
 if [ "$mode" = x11 ]; then
   for wm in none openbox; do
     if [ "$wm" = openbox ]; then
-      openbox --sm-disable >/dev/null 2>&1 &
+      # openbox names itself on the root window before it manages windows:
+      # a window mapped in between can stay unmapped for good. It runs the
+      # startup command once it is ready.
+      openbox --sm-disable --startup "touch $work/openbox-ready" >/dev/null 2>&1 &
       started+=($!)
-      within 50 xprop -root _NET_SUPPORTING_WM_CHECK || fail "openbox did not start"
+      within 100 test -e "$work/openbox-ready" || fail "openbox did not start"
     fi
     for scale in 1 1.5 2; do
       echo "window manager: $wm, scale $scale"
