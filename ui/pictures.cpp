@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 #include <QPointer>
 
@@ -26,7 +27,12 @@ QPixmap picture(const QString &path, qreal ratio = 1)
         kept = new KeptPictures(qApp);
     auto it = kept->pictures.constFind(path);
     if (it == kept->pictures.constEnd()) {
-        QPixmap pixmap(path);
+        // Every picture is a PNG. Said so, the reader goes straight to its
+        // own PNG decoder; left to find out, it first loads every image
+        // plugin installed to ask each whether it reads the file.
+        QImageReader reader(path, "png");
+        reader.setAutoDetectImageFormat(false);
+        QPixmap pixmap = QPixmap::fromImage(reader.read());
         pixmap.setDevicePixelRatio(ratio);
         it = kept->pictures.insert(path, pixmap);
     }
