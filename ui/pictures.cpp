@@ -123,7 +123,7 @@ QCursor grabHand()
 
 PictureLabel::PictureLabel(Source source, QWidget *parent) : QLabel(parent), source_(source)
 {
-    setPixmap(source_(1));
+    setPixmap(source_(devicePixelRatioF()));
 }
 
 void PictureLabel::paintEvent(QPaintEvent *)
