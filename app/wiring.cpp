@@ -7,6 +7,7 @@
 #include "prepare.h"
 #include "windows.h"
 
+#include <QBackingStore>
 #include <QEvent>
 #include <QPointer>
 #include <QTimer>
@@ -69,6 +70,15 @@ public:
             return;
         spare_ = new Form2;
         spare_->winId();  // the native window too
+        // And its window buffer, with its pages touched: at the click the
+        // first paint would otherwise allocate a megabyte (the sheet has an
+        // alpha channel) and fault it in.
+        if (QBackingStore *store = spare_->backingStore()) {
+            const QRect all(QPoint(), spare_->size());
+            store->resize(all.size());
+            store->beginPaint(all);
+            store->endPaint();
+        }
     }
 
     // The spare, or a window built now when there is none yet.
