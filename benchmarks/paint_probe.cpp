@@ -8,7 +8,11 @@
 // no window manager, so top-level windows are the root's children), puts an
 // X Damage object on each as it is created, starts the program, and notes
 // when the first one maps and when the server first draws into it. Qt gives
-// its windows no background, so the first damage is the program's own paint.
+// its windows no background, so the first damage is the program's own paint;
+// but the server itself fills a window with an alpha channel (the result
+// window) with what lies beneath as it maps it, so the probe paints the bare
+// root a colour of its own, and such a window counts as painted once its
+// middle row shows another.
 //
 // With --click it then waits --settle milliseconds (500), presses the left
 // button through XTest at X,Y in that window (negative: from its right or
@@ -33,6 +37,7 @@
 
 #include <dirent.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +47,9 @@
 #include <vector>
 
 namespace {
+
+// The bare root's colour while the probe runs (on a 24-bit screen).
+constexpr uint32_t kRootColour = 0x203040;
 
 double nowMs()
 {
@@ -126,11 +134,45 @@ struct Probe
         } else if (type == damageEvent + XCB_DAMAGE_NOTIFY) {
             auto *ev = reinterpret_cast<xcb_damage_notify_event_t *>(e);
             if (mapped.count(ev->drawable) && !painted.count(ev->drawable)) {
-                painted[ev->drawable] = t;
-                cpuAtPaint[ev->drawable] = cpuTimeOf(child);
+                // Emptied, the damage reports the next drawing too.
+                xcb_damage_subtract(c, ev->damage, XCB_NONE, XCB_NONE);
+                if (!stillBlank(ev->drawable)) {
+                    painted[ev->drawable] = t;
+                    cpuAtPaint[ev->drawable] = cpuTimeOf(child);
+                }
             }
         }
         // Errors (a window gone before its damage was made) do not matter.
+    }
+
+    // A window with an alpha channel is redirected by the X server, which
+    // fills it with a copy of what lies beneath as it maps it, before the
+    // program paints anything; a window that was there before may have
+    // left its picture on the screen. The probe paints the bare root in a
+    // colour of its own (kRootColour), so such a window counts as painted
+    // once its middle row shows a pixel that is neither transparent nor
+    // that colour; any other window at its first damage.
+    bool stillBlank(xcb_window_t w)
+    {
+        xcb_get_geometry_reply_t *g = xcb_get_geometry_reply(c, xcb_get_geometry(c, w), nullptr);
+        if (!g)
+            return false;
+        const bool alpha = g->depth == 32;
+        const uint16_t width = g->width;
+        const int16_t middle = static_cast<int16_t>(g->height / 2);
+        free(g);
+        if (!alpha)
+            return false;
+        xcb_get_image_reply_t *row
+            = xcb_get_image_reply(c, xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, w, 0, middle, width, 1, ~0u), nullptr);
+        if (!row)
+            return false;
+        const auto *pixels = reinterpret_cast<const uint32_t *>(xcb_get_image_data(row));
+        const int count = xcb_get_image_data_length(row) / 4;
+        const bool blank = std::all_of(pixels, pixels + count,
+                                       [](uint32_t p) { return p >> 24 == 0 || (p & 0xffffff) == kRootColour; });
+        free(row);
+        return blank;
     }
 
     // Handles events until `done` holds or the deadline passes.
@@ -234,6 +276,9 @@ int main(int argc, char **argv)
     }
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
     xcb_change_window_attributes(p.c, p.root, XCB_CW_EVENT_MASK, &mask);
+    // Whatever windows left on the screen goes; see stillBlank.
+    xcb_change_window_attributes(p.c, p.root, XCB_CW_BACK_PIXEL, &kRootColour);
+    xcb_clear_area(p.c, 0, p.root, 0, 0, 0, 0);
     free(xcb_get_input_focus_reply(p.c, xcb_get_input_focus(p.c), nullptr));  // the mask is in force
 
     const double start = nowMs();

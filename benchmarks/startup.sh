@@ -13,11 +13,11 @@
 #
 # Each round starts three programs in turn, the order rotating from round to
 # round: a bare window of the input window's size, the same window with one
-# Thai label, and Morvane. The probe times each from exec to the first paint
-# of its window; in Morvane it then clicks "ทำนาย" and times the result
-# window from the click to its first paint. Prints the machine and the
-# medians. Exits 77 when Xvfb, xdpyinfo, dbus-run-session or the probe is
-# missing.
+# Thai label, and Morvane (and the compared build's Morvane). The probe
+# times each from exec to the first paint of its window; in Morvane it then
+# clicks "ทำนาย" and times the result window from the click to its first
+# paint. Prints the machine and the medians. Exits 77 when Xvfb, xdpyinfo,
+# dbus-run-session or the probe is missing.
 set -euo pipefail
 
 rounds=31
@@ -65,7 +65,13 @@ if [ "${1:-}" != "" ]; then
   fi
   for ((r = 0; r < rounds; r++)); do
     for ((k = 0; k < programs; k++)); do
-      case $(((r + k) % programs)) in
+      slot=$(((r + k) % programs))
+      # The two builds trade places every other cycle of rotations, so that
+      # each runs straight after the other as often.
+      if [ "$programs" = 4 ] && [ $((r / programs % 2)) = 1 ] && [ "$slot" -ge 2 ]; then
+        slot=$((5 - slot))
+      fi
+      case $slot in
         0) measure bare -- "$bin/benchmarks/morvane_floor_bare" "$size" >/dev/null ;;
         1) measure thai -- "$bin/benchmarks/morvane_floor_thai" "$size" >/dev/null ;;
         2) measure morvane --click "$click" -- "$bin/app/morvane" >/dev/null ;;
@@ -159,3 +165,17 @@ for p in $names; do
   echo "$label, click on ทำนาย to the result window: mapped $(median "$work/out/$p" click_map)," \
     "first paint $(median "$work/out/$p" click_paint), CPU $(median "$work/out/$p" click_cpu)"
 done
+if [ -n "$compare" ]; then
+  # Round by round the two builds ran under much the same load; the median
+  # of their differences is steadier than the difference of their medians.
+  differences=
+  for f in paint cpu click_paint click_cpu; do
+    d=$(paste -d' ' "$work/out/morvane" "$work/out/compared" | awk -v f="$f" '{
+      n = 0
+      for (i = 1; i <= NF; i++) if (index($i, f "=") == 1) v[++n] = substr($i, length(f) + 2)
+      if (n == 2) print v[1] - v[2] }' | sort -n | awk '{v[NR] = $1} END {
+      if (NR % 2) printf "%+.1f", v[(NR + 1) / 2]; else printf "%+.1f", (v[NR / 2] + v[NR / 2 + 1]) / 2 }')
+    differences="$differences $f $d,"
+  done
+  echo "Morvane minus the compared build, median of the round-by-round differences:${differences%,}"
+fi

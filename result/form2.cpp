@@ -132,7 +132,7 @@ void ReadingBox::setText(const QString &text)
     setPlainText(shown);
 }
 
-Form2::Form2(const BirthEntry &entry) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), entry_(entry)
+Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     // Wayland takes a mask only as the part of the window that answers the
@@ -140,12 +140,16 @@ Form2::Form2(const BirthEntry &entry) : QWidget(nullptr, Qt::Window | Qt::Framel
     // it transparent; on X11 the mask cuts the window itself as well.
     setAttribute(Qt::WA_TranslucentBackground);
     buildWindow();
-    // Form_Load: the reading first, then the outline is cut.
-    Prophesy();
     const QRegion outline = windowOutline();
     setMask(outline);
     // The picture is the only control reaching past the outline.
     Image1->setClip(outline.translated(-Image1->pos()));
+}
+
+void Form2::load(const BirthEntry &entry)
+{
+    entry_ = entry;
+    Prophesy();
 }
 
 void Form2::paintEvent(QPaintEvent *)

@@ -58,9 +58,14 @@ class Form2 : public QWidget
     Q_OBJECT
 
 public:
-    // Form_Load: a fresh, hidden result window holding the reading for a
-    // birth entry, its outline already cut. It deletes itself once closed.
-    explicit Form2(const BirthEntry &entry);
+    // A fresh, hidden result window, its outline already cut, waiting for
+    // the birth entry whose reading it is to show. It deletes itself once
+    // closed.
+    Form2();
+
+    // Form_Load: takes the birth entry and fills the window (Prophesy).
+    // Once, before the window is shown.
+    void load(const BirthEntry &entry);
 
     // Reads the birth entry and the clock, writes the name and birth lines,
     // and has the catalogue fill the reading box and the print layout.
@@ -106,7 +111,7 @@ private:
     void reportFailure(const QString &what, const QString &why);
     void offerPdf(const ReportInput &input, const PrinterLookup &found);
 
-    const BirthEntry entry_;
+    BirthEntry entry_;
     bool closed_ = false;
 };
 

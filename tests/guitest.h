@@ -3,6 +3,7 @@
 #pragma once
 
 #include "form1.h"
+#include "form2.h"
 #include "setup.h"
 #include "wiring.h"
 
@@ -10,6 +11,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include <algorithm>
 #include <memory>
 
 namespace morvane::test {
@@ -43,6 +45,25 @@ Window *shownWindow()
         if (auto *found = qobject_cast<Window *>(w); found && found->isVisible())
             return found;
     return nullptr;
+}
+
+// The result window built ahead for the next prediction: hidden, never shown.
+inline Form2 *spareForm2()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *found = qobject_cast<Form2 *>(w); found && !found->isVisible())
+            return found;
+    return nullptr;
+}
+
+// The top-level windows there are, less the one result window that may be
+// waiting unseen for the next prediction; a second hidden one counts.
+inline qsizetype topLevelWindows()
+{
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const qsizetype spares
+        = std::count_if(all.begin(), all.end(), [](QWidget *w) { return qobject_cast<Form2 *>(w) && !w->isVisible(); });
+    return all.size() - std::min<qsizetype>(spares, 1);
 }
 
 // Deletes the windows that closed themselves and runs what they left queued.

@@ -4,6 +4,8 @@
 #include "fonts.h"
 #include "form1.h"
 #include "guitest.h"
+#include "pictures.h"
+#include "rawpictures.h"
 
 #include <QAction>
 #include <QApplication>
@@ -154,6 +156,32 @@ private slots:
         for (QLabel *label : {form.LblDayNow, form.Label1, form.Label2, form.Label4, form.Label5}) {
             QVERIFY(label->autoFillBackground());
             QCOMPARE(label->palette().color(QPalette::Window), QColor(255, 192, 255));
+        }
+    }
+
+    // The pictures compiled in as pixels show what their PNGs hold.
+    void startUpPictures_data()
+    {
+        QTest::addColumn<int>("index");
+        for (std::size_t i = 0; i < kRawPictureCount; ++i)
+            QTest::newRow(kRawPictures[i].name) << static_cast<int>(i);
+    }
+
+    void startUpPictures()
+    {
+        QFETCH(int, index);
+        const RawPicture &raw = kRawPictures[index];
+        const QImage compiled(reinterpret_cast<const uchar *>(raw.pixels), raw.width, raw.height, raw.width * 4,
+                              raw.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        QImage png(QStringLiteral(MORVANE_ASSETS_DIR "/%1.png").arg(QLatin1String(raw.name)));
+        QVERIFY(!png.isNull());
+        png.setDevicePixelRatio(1);  // Qt reads a ratio of 2 from "@2x" in the name
+        QCOMPARE(compiled, png.convertToFormat(compiled.format()));
+        if (QLatin1String(raw.name) == QLatin1String("banner@2x")) {
+            QImage shown = banner(2).toImage();
+            QCOMPARE(shown.devicePixelRatio(), 2.0);
+            shown.setDevicePixelRatio(1);
+            QCOMPARE(shown, compiled);
         }
     }
 

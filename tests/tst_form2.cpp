@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -364,16 +365,38 @@ private slots:
     void hundredRoundsLeaveNothingBehind()
     {
         test::settle();
-        const qsizetype windows = QApplication::topLevelWidgets().size();
+        const qsizetype windows = test::topLevelWindows();
         for (int i = 0; i < 100; ++i) {
             Form2 *f = predict();
             QVERIFY(f);
             f->Lbl_Close_Click();
             test::settle();
         }
-        QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+        QCOMPARE(test::topLevelWindows(), windows);
         QVERIFY(!Form3::loaded());
         QVERIFY(form1_->isVisible());
+    }
+
+    // The result window built ahead waits unseen with its outline cut and
+    // its native window made; the click shows that very window with the
+    // reading of the entry given at the click, and once closed it is gone
+    // and another waits in its place.
+    void theNextResultWindowWaitsUnseen()
+    {
+        QTRY_VERIFY(test::spareForm2());
+        const QPointer<Form2> spare = test::spareForm2();
+        QVERIFY(spare->windowHandle());
+        QCOMPARE(spare->mask(), windowOutline());
+        form1_->TxtName->setText(QStringLiteral(u"มาลัย"));
+        Form2 *f = predict();
+        QCOMPARE(f, spare.data());
+        QCOMPARE(f->DisplayName->text(), QStringLiteral(u"มาลัย"));
+        QCOMPARE(f->DisplayBirthday->text(), QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"));
+        f->Lbl_Close_Click();
+        test::settle();
+        QVERIFY(!spare);
+        QTRY_VERIFY(test::spareForm2());
+        QCOMPARE(test::topLevelWindows(), QApplication::topLevelWidgets().size() - 1);
     }
 };
 

@@ -1,7 +1,10 @@
 #include "pictures.h"
 
+#include "rawpictures.h"
+
 #include <QGuiApplication>
 #include <QHash>
+#include <QImageReader>
 #include <QPainter>
 #include <QPointer>
 
@@ -19,17 +22,39 @@ public:
     QHash<QString, QPixmap> pictures;
 };
 
-QPixmap picture(const QString &path, qreal ratio = 1)
+// A picture by its file name in assets/ without ".png", at its ratio.
+QImage decode(const QString &name, qreal ratio)
+{
+    // What the input window shows before its first paint is compiled in
+    // as pixels and painted from where it lies, decoded by no one.
+    for (std::size_t i = 0; i < kRawPictureCount; ++i) {
+        const RawPicture &raw = kRawPictures[i];
+        if (name == QLatin1String(raw.name)) {
+            QImage image(reinterpret_cast<const uchar *>(raw.pixels), raw.width, raw.height, raw.width * 4,
+                         raw.alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+            // Set on the picture, not the pixmap, the ratio copies nothing.
+            image.setDevicePixelRatio(ratio);
+            return image;
+        }
+    }
+    // Said to be a PNG, the reader goes straight to its own PNG decoder;
+    // left to find out, it first loads every image plugin installed to ask
+    // each whether it reads the file.
+    QImageReader reader(QStringLiteral(":/assets/%1.png").arg(name), "png");
+    reader.setAutoDetectImageFormat(false);
+    QImage image = reader.read();
+    image.setDevicePixelRatio(ratio);
+    return image;
+}
+
+QPixmap picture(const QString &name, qreal ratio = 1)
 {
     static QPointer<KeptPictures> kept;
     if (!kept)
         kept = new KeptPictures(qApp);
-    auto it = kept->pictures.constFind(path);
-    if (it == kept->pictures.constEnd()) {
-        QPixmap pixmap(path);
-        pixmap.setDevicePixelRatio(ratio);
-        it = kept->pictures.insert(path, pixmap);
-    }
+    auto it = kept->pictures.constFind(name);
+    if (it == kept->pictures.constEnd())
+        it = kept->pictures.insert(name, QPixmap::fromImage(decode(name, ratio)));
     return *it;
 }
 
@@ -39,8 +64,8 @@ QPixmap picture(const QString &path, qreal ratio = 1)
 QPixmap atRatio(const char *name, qreal ratio)
 {
     if (ratio > 1)
-        return picture(QStringLiteral(":/assets/%1@2x.png").arg(QLatin1String(name)), 2);
-    return picture(QStringLiteral(":/assets/%1.png").arg(QLatin1String(name)));
+        return picture(QLatin1String(name) + QLatin1String("@2x"), 2);
+    return picture(QLatin1String(name));
 }
 
 // Pointer images follow the densest screen, drawn at its ratio. The hot
@@ -81,7 +106,7 @@ QIcon windowIcon()
 {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(picture(QStringLiteral(":/assets/icon-%1.png").arg(size)));
+        icon.addPixmap(picture(QStringLiteral("icon-%1").arg(size)));
     return icon;
 }
 
@@ -98,7 +123,7 @@ QCursor grabHand()
 
 PictureLabel::PictureLabel(Source source, QWidget *parent) : QLabel(parent), source_(source)
 {
-    setPixmap(source_(1));
+    setPixmap(source_(devicePixelRatioF()));
 }
 
 void PictureLabel::paintEvent(QPaintEvent *)

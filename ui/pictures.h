@@ -22,9 +22,10 @@ QCursor pointingHand();  // the hand over command buttons and labels
 QCursor grabHand();      // the hand shown while a window is being dragged
 
 // A label showing one of the pictures above, drawn at every paint from the
-// source that suits the screen its window is on. pixmap() is the picture at
-// ratio 1. Scaled contents fill the label; otherwise the picture sits at the
-// top left at its own size.
+// source that suits the screen its window is on. pixmap() is the picture
+// for the screen's ratio as the label was made, so that a dense screen never
+// decodes the picture at ratio 1. Scaled contents fill the label; otherwise
+// the picture sits at the top left at its own size.
 class PictureLabel : public QLabel
 {
     Q_OBJECT

@@ -1,6 +1,8 @@
 #include "style.h"
 
+#include <QIconEngine>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleFactory>
 #include <QStyleOption>
 
@@ -10,6 +12,48 @@ namespace {
 // How many distinct palettes the scroll bars are drawn with; the windows
 // use one or two.
 constexpr qsizetype kSharedPalettes = 8;
+
+// A standard icon read from the base style the first time it is drawn or
+// measured. Reading one while building a window costs the start-up more
+// than the picture: Qt's image reader opens every image plugin installed
+// (and Qt SVG behind one) to ask whether it reads PNG.
+class DeferredIcon : public QIconEngine
+{
+public:
+    DeferredIcon(const QStyle *style, QStyle::StandardPixmap which) : style_(style), which_(which) { }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine *clone() const override { return new DeferredIcon(*this); }
+
+private:
+    const QIcon &icon()
+    {
+        if (!read_ && style_)
+            icon_ = style_->standardIcon(which_);
+        read_ = true;
+        return icon_;
+    }
+
+    QPointer<const QStyle> style_;
+    QStyle::StandardPixmap which_;
+    bool read_ = false;
+    QIcon icon_;
+};
 
 }  // namespace
 
@@ -76,6 +120,16 @@ QPalette Style::shared(const QPalette &palette) const
         palettes_.removeFirst();
     palettes_.append(palette);
     return palette;
+}
+
+QIcon Style::standardIcon(StandardPixmap which, const QStyleOption *option, const QWidget *widget) const
+{
+    // Every menu bar and tool bar asks for its extension button's icon as
+    // it is built; the button shows only when the bar is too narrow for
+    // its menus, which the windows' bars never are.
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new DeferredIcon(baseStyle(), which));
+    return QProxyStyle::standardIcon(which, option, widget);
 }
 
 }  // namespace morvane

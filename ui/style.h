@@ -17,6 +17,8 @@ public:
                      const QWidget *widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option, QPainter *painter,
                             const QWidget *widget) const override;
+    QIcon standardIcon(StandardPixmap which, const QStyleOption *option = nullptr,
+                       const QWidget *widget = nullptr) const override;
 
 private:
     // One palette object for each set of colours scroll bars are drawn with.
