@@ -16,7 +16,7 @@
 # Thai label, and Morvane (and the compared build's Morvane). The probe
 # times each from exec to the first paint of its window; in Morvane it then
 # clicks "ทำนาย" and times the result window from the click to its first
-# paint. Prints the machine and the medians. Exits 77 when Xvfb, xdpyinfo,
+# paint. Prints the machine and the medians. Exits 77 when Xvfb,
 # dbus-run-session or the probe is missing.
 set -euo pipefail
 
@@ -85,33 +85,22 @@ fi
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${bin:-$here/../build}" && pwd)
 [ -z "$compare" ] || compare=$(cd "$compare" && pwd)
-for need in Xvfb xdpyinfo dbus-run-session; do
+for need in Xvfb dbus-run-session; do
   command -v "$need" >/dev/null || { echo "needs $need; skipped"; exit 77; }
 done
 [ -x "$bin/benchmarks/morvane_paint_probe" ] || { echo "no probe in $bin (xcb-damage, xcb-xtest missing?); skipped"; exit 77; }
 
+. "$here/../tests/xvfb.sh"
 work=$(mktemp -d)
-xvfb=
+xvfb_pid=
 cleanup() {
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-if [ -n "$display" ]; then
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-else
-  # The server picks a free display and writes its number on descriptor 3.
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb=$!
-fi
-if [ -z "$display" ]; then
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-  display=:$(cat "$work/display")
-fi
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-export DISPLAY="$display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
+start_xvfb "$work" "$display" || { echo "Xvfb did not start; skipped"; exit 77; }
+export DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$work/out"
 

@@ -10,28 +10,15 @@ if ! command -v Xvfb >/dev/null; then
   exit 77
 fi
 
+. "$(dirname "$0")/xvfb.sh"
 work=$(mktemp -d)
-xvfb=
+xvfb_pid=
 cleanup() {
-  [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-if [ -n "${MORVANE_XVFB_DISPLAY:-}" ]; then
-  Xvfb "$MORVANE_XVFB_DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  xvfb=$!
-  display=$MORVANE_XVFB_DISPLAY
-else
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb=$!
-  for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-  display=:$(head -n1 "$work/display")
-fi
-for _ in $(seq 100); do
-  [ -e "/tmp/.X11-unix/X${display#:}" ] && break
-  kill -0 "$xvfb" 2>/dev/null || { echo "Xvfb did not start on $display; skipped"; exit 77; }
-  sleep 0.05
-done
+start_xvfb "$work" "${MORVANE_XVFB_DISPLAY:-}" || { echo "Xvfb did not start; skipped"; exit 77; }
 
-DISPLAY="$display" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 XDG_RUNTIME_DIR="$work" "$@"
+DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 XDG_RUNTIME_DIR="$work" "$@"
