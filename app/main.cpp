@@ -5,7 +5,7 @@
 //   engine/     calendar and sign rules, the reading keys; plain C++
 //   catalogue/  the 39 readings and WriteProphesy's composition; plain C++
 //   ui/         what every window shares: fonts, clock, twips, pictures,
-//               the windows' sizes and colours
+//               the windows' sizes and colours; the start's warm-up
 //   result/     Form2 (the shaped result window), Form3 (print layout), the
 //               report and the printer layer; it never sees Form1
 //   app/        Form1 (input), Form4 (About) and wiring.cpp, where the
@@ -15,16 +15,21 @@
 #include "fonts.h"
 #include "form1.h"
 #include "setup.h"
+#include "warmup.h"
 #include "wiring.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    // On a second core while this one connects to the display.
+    morvane::StartWarmUp warmUp;
     QApplication app(argc, argv);
+    warmUp.waitForFonts();
     morvane::setUpApplication(app);
     morvane::Form1 form1;
     morvane::wireWindows(form1);
+    warmUp.waitForThaiBreaks();  // showing lays out the first Thai text
     form1.show();
     morvane::checkThaiFonts(&form1);
     return app.exec();

@@ -1,6 +1,7 @@
 // Every font the windows ask for must draw Thai, and Thai must wrap at word
 // boundaries (Qt does that only when it finds libthai at run time).
 #include "fonts.h"
+#include "warmup.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -67,6 +68,12 @@ private slots:
 
     void thaiBreaksAtWordBoundaries()
     {
+        // The program reads the dictionary on a second thread before Qt's
+        // first Thai break; Qt must then find it, as this process's first
+        // Thai break does here.
+        StartWarmUp warmUp;
+        warmUp.waitForFonts();
+        warmUp.waitForThaiBreaks();
         // ความ|รัก|ของ|คุณ|จะ|สดใส: no spaces, so only a dictionary finds these.
         const QString text = QStringLiteral(u"ความรักของคุณจะสดใส");
         QTextBoundaryFinder finder(QTextBoundaryFinder::Line, text);
