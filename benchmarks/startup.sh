@@ -91,15 +91,7 @@ done
 [ -x "$bin/benchmarks/morvane_paint_probe" ] || { echo "no probe in $bin (xcb-damage, xcb-xtest missing?); skipped"; exit 77; }
 
 . "$here/../tests/xvfb.sh"
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb "$work" "$display" || { echo "Xvfb did not start; skipped"; exit 77; }
+start_xvfb "$display"
 export DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 mkdir "$work/out"

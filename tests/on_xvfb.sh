@@ -11,14 +11,6 @@ if ! command -v Xvfb >/dev/null; then
 fi
 
 . "$(dirname "$0")/xvfb.sh"
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb "$work" "${MORVANE_XVFB_DISPLAY:-}" || { echo "Xvfb did not start; skipped"; exit 77; }
+start_xvfb "${MORVANE_XVFB_DISPLAY:-}"
 
 DISPLAY="$xvfb_display" QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 XDG_RUNTIME_DIR="$work" "$@"

@@ -1,13 +1,17 @@
 # Sourced: starts a virtual X server for a test or a benchmark.
 #
-#   start_xvfb WORK_DIR [DISPLAY]
+#   start_xvfb [DISPLAY]
 #
-# Xvfb takes DISPLAY (":N") if given, else the first free one, with a
-# 1024x768 screen of 24 bits. Returns once the server is up, with its pid
-# in xvfb_pid and its display in xvfb_display; returns 1 if it never came
-# up (another server on that display, say). The caller kills it.
+# Makes a work directory, $work; when the script exits, the server is
+# killed and the directory removed. Xvfb takes DISPLAY (":N") if given,
+# else the first free one, with a 1024x768 screen of 24 bits. Returns once
+# the server is up, with its display in xvfb_display; if it never comes up
+# (another server on that display, say), the script is skipped (exit 77).
 start_xvfb() {
-  local work="$1" display="${2:-}"
+  local display="${1:-}"
+  work=$(mktemp -d)
+  xvfb_pid=
+  trap '[ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
   if [ -n "$display" ]; then
     Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
@@ -21,8 +25,9 @@ start_xvfb() {
   xvfb_display=$display
   for _ in $(seq 100); do
     [ -e "/tmp/.X11-unix/X${display#:}" ] && return 0
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    kill -0 "$xvfb_pid" 2>/dev/null || break
     sleep 0.05
   done
-  return 1
+  echo "Xvfb did not start; skipped"
+  exit 77
 }
