@@ -57,18 +57,6 @@ public:
     }
 };
 
-// The name as one line: each line break (CR LF counts as one) and every
-// other control character becomes a space, as the name line shows it, so a
-// name pasted with its line end opens no blank line in the print.
-QString oneLine(QString name)
-{
-    name.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    for (QChar &c : name)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = u' ';
-    return name;
-}
-
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
@@ -91,12 +79,12 @@ QComboBox *makeList(QWidget *parent, const char *name, const QRect &geometry)
 }
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                        const QColor &face, qreal pointSize, const QString &tip)
+                        const QColor &face, const design::Face &font, const QString &tip)
 {
     auto *button = new QPushButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
-    button->setFont(resolveFont(kMsSansSerif, pointSize));
+    button->setFont(resolveFont(font));
     QPalette p = button->palette();
     p.setColor(QPalette::Button, face);
     button->setPalette(p);
@@ -137,35 +125,35 @@ void Form1::buildWindow()
     Image1->setGeometry(twipsRect(design::kForm1Banner));
 
     LblDayNow = makeLabel(client, "LblDayNow", QString(), twipsRect(design::kForm1Today));
-    LblDayNow->setFont(resolveFont(kMsSansSerif, 9.75, false, true));
+    LblDayNow->setFont(resolveFont(design::kForm1TodayFace));
     QPalette today = LblDayNow->palette();
     today.setColor(QPalette::WindowText, kTodayText);
     LblDayNow->setPalette(today);
 
-    Label1 = makeLabel(client, "Label1", QStringLiteral(u"กรุณาระบุชื่อ - สกุล"), twipsRect(2640, 2040, 1695, 255));
+    Label1 = makeLabel(client, "Label1", QStringLiteral(u"กรุณาระบุชื่อ - สกุล"), twipsRect(design::kForm1NameLabel));
 
     TxtName = new QLineEdit(client);
     TxtName->setObjectName(QStringLiteral("TxtName"));
-    TxtName->setGeometry(twipsRect(1800, 2400, 3375, 375));
-    TxtName->setFont(resolveFont(kBrowallia, 14.25));
+    TxtName->setGeometry(twipsRect(design::kForm1Name));
+    TxtName->setFont(resolveFont(design::kForm1NameFace));
     // Qt's own limit of 32,767 characters would cut a long paste silently;
     // the validator refuses it whole instead, and the box says why. The one
     // character over the limit lets the validator, not Qt's cut, decide.
     TxtName->setMaxLength(kNameMaxLength + 1);
     TxtName->setValidator(new NameLength(TxtName));
 
-    Label2 = makeLabel(client, "Label2", QStringLiteral(u"วันเกิด"), twipsRect(1320, 2880, 975, 255));
-    Label4 = makeLabel(client, "Label4", QStringLiteral(u"เดือนเกิด"), twipsRect(2880, 2880, 1095, 255));
-    Label5 = makeLabel(client, "Label5", QStringLiteral(u"ปีเกิด"), twipsRect(4560, 2880, 975, 255));
+    Label2 = makeLabel(client, "Label2", QStringLiteral(u"วันเกิด"), twipsRect(design::kForm1DayLabel));
+    Label4 = makeLabel(client, "Label4", QStringLiteral(u"เดือนเกิด"), twipsRect(design::kForm1MonthLabel));
+    Label5 = makeLabel(client, "Label5", QStringLiteral(u"ปีเกิด"), twipsRect(design::kForm1YearLabel));
 
-    CobDay = makeList(client, "CobDay", twipsRect(1320, 3120, 1095, 330));
-    CobMonth = makeList(client, "CobMonth", twipsRect(2880, 3120, 1215, 330));
-    CobYear = makeList(client, "CobYear", twipsRect(4560, 3120, 1095, 330));
+    CobDay = makeList(client, "CobDay", twipsRect(design::kForm1Day));
+    CobMonth = makeList(client, "CobMonth", twipsRect(design::kForm1Month));
+    CobYear = makeList(client, "CobYear", twipsRect(design::kForm1Year));
 
-    CmdPredict = makeButton(client, "CmdPredict", QStringLiteral(u"ทำนาย"), twipsRect(1800, 3960, 1695, 615),
-                            kPredictFace, 12, QStringLiteral("Prophesy"));
-    CmdExit = makeButton(client, "CmdExit", QStringLiteral(u"ออกจากโปรแกรม"), twipsRect(3480, 3960, 1695, 615),
-                         kExitFace, 9.75, QStringLiteral("Exit"));
+    CmdPredict = makeButton(client, "CmdPredict", QStringLiteral(u"ทำนาย"), twipsRect(design::kForm1Predict),
+                            kPredictFace, design::kForm1PredictFace, QStringLiteral("Prophesy"));
+    CmdExit = makeButton(client, "CmdExit", QStringLiteral(u"ออกจากโปรแกรม"), twipsRect(design::kForm1Exit), kExitFace,
+                         design::kForm1ExitFace, QStringLiteral("Exit"));
 
     // Tab order: day, month, year, predict, exit, name.
     setTabOrder(CobDay, CobMonth);
@@ -221,12 +209,9 @@ void Form1::Form_Load()
     const int d = today.day();
     const int m = today.month();
     const int y = today.year();
-    const int Y = y + kBuddhistEraOffset;
+    const int Y = BuddhistYear(y);
 
-    const int w = DweekNum(d, m, Y);
-    LblDayNow->setText(QStringLiteral(u"วันนี้วัน") + toQString(DayOfweek(w)) + QStringLiteral(u" ที่ ") + QString::number(d)
-                       + QStringLiteral(u" เดือน") + toQString(MonthName(m)) + QStringLiteral(u" พ.ศ. ")
-                       + QString::number(Y));
+    LblDayNow->setText(QStringLiteral(u"วันนี้") + toQString(ThaiDate(d, m, Y, MonthWord::Written)));
 
     {
         // Appending must not select anything; the selection comes next.
@@ -275,11 +260,10 @@ void Form1::showEvent(QShowEvent *event)
 void Form1::warnAboutClock()
 {
     const QDate today = clock().now().date();
-    const QString what = today.isValid() ? QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1 %2 พ.ศ. %3) อาจไม่ถูกต้อง")
-                                               .arg(today.day())
-                                               .arg(toQString(MonthName(today.month())))
-                                               .arg(static_cast<long long>(today.year()) + kBuddhistEraOffset)
-                                         : QStringLiteral(u"อ่านวันที่ของเครื่องไม่ได้");
+    const QString what = today.isValid()
+                             ? QStringLiteral(u"วันที่ในเครื่องคอมพิวเตอร์ (%1) อาจไม่ถูกต้อง")
+                                   .arg(toQString(ThaiDate(today.day(), today.month(), BuddhistYear(today.year()))))
+                             : QStringLiteral(u"อ่านวันที่ของเครื่องไม่ได้");
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("ClockWarning"));
     box->setInformativeText(
@@ -335,12 +319,10 @@ void Form1::ChangeDay(qint16 month)
 BirthEntry Form1::birthEntry() const
 {
     BirthEntry entry;
-    entry.name = oneLine(TxtName->text()).toStdU16String();
+    entry.name = TxtName->text().toStdU16String();
     entry.day = CobDay->currentIndex() + 1;
     entry.month = CobMonth->currentIndex() + 1;
-    entry.dayText = CobDay->currentText().toStdU16String();
-    entry.monthText = CobMonth->currentText().toStdU16String();
-    entry.yearText = CobYear->currentText().toStdU16String();
+    entry.yearBE = CobYear->currentText().toInt();  // empty text gives 0
     return entry;
 }
 

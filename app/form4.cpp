@@ -35,11 +35,12 @@ QString shown(QString text)
     return text;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry, Qt::Alignment alignment, const QColor &text)
+// A label at its place in twips.
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &twips, Qt::Alignment alignment, const QColor &text)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    label->setGeometry(twipsRect(twips));
     label->setAlignment(alignment);
     label->setTextFormat(Qt::PlainText);
     QPalette p = label->palette();
@@ -96,19 +97,19 @@ Form4::Form4(QWidget &owner)
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setGeometry(twipsRect(design::kForm4Picture));
 
-    Label1 = makeLabel(this, "Label1", twipsRect(1260, 240, 4740, 540), Qt::AlignCenter, QColor(255, 0, 255));
-    Label1->setFont(resolveFont(kMsSansSerif, 14.25, false, true));
-    Label2 = makeLabel(this, "Label2", twipsRect(2040, 840, 3000, 1290), Qt::AlignCenter, QColor(0, 128, 0));
+    Label1 = makeLabel(this, "Label1", design::kForm4Title, Qt::AlignCenter, design::kForm4TitleText);
+    Label1->setFont(resolveFont(design::kForm4TitleFace));
+    Label2 = makeLabel(this, "Label2", design::kForm4Credits, Qt::AlignCenter, design::kForm4CreditsText);
 
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(twipsRect(470, 2040, 5175, 1695));
-    Label3 = makeLabel(Frame1, "Label3", twipsRect(120, 360, 4935, 1215), Qt::AlignLeft | Qt::AlignVCenter,
-                       QColor(0, 0, 255));
+    Frame1->setGeometry(twipsRect(design::kForm4Frame));
+    Label3
+        = makeLabel(Frame1, "Label3", design::kForm4Advice, Qt::AlignLeft | Qt::AlignVCenter, design::kForm4AdviceText);
 
-    Label4 = makeLabel(this, "Label4", twipsRect(0, 3900, 6135, 255), Qt::AlignCenter, QColor(64, 64, 64));
+    Label4 = makeLabel(this, "Label4", design::kForm4Book, Qt::AlignCenter, design::kForm4BookText);
     QPalette grey = Label4->palette();
-    grey.setColor(QPalette::Window, QColor(192, 192, 192));
+    grey.setColor(QPalette::Window, design::kForm4BookBack);
     Label4->setPalette(grey);
     Label4->setAutoFillBackground(true);
 

@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "form1.h"
 #include "form2.h"
+#include "prediction.h"
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
@@ -106,17 +107,11 @@ BENCHMARK(BM_WriteProphesy)->Unit(benchmark::kMicrosecond);
 void BM_ReportToPdf(benchmark::State &state)
 {
     QTemporaryDir dir;
-    const ProphesyTexts t = WriteProphesy(2, 10, 2, 1);
-    const ReportInput in{QStringLiteral(u"มาลัย ใจดี"),
-                         QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"),
-                         QString::fromStdU16String(t.printPro),
-                         QString::fromStdU16String(t.printNow),
-                         QString::fromStdU16String(t.printNext),
-                         kBrowallia,
-                         QDateTime(QDate(2026, 12, 8), QTime(16, 0))};
+    const Prediction in = MakePrediction({u"มาลัย ใจดี", 9, 10, 2522}, {2026, 12, 8, 16, 0, 0});
+    const QDateTime printed(QDate(2026, 12, 8), QTime(16, 0));
     for (auto _ : state) {
         auto pdf = pdfFile(dir.filePath(QStringLiteral("report.pdf")));
-        if (!printReport(*pdf, in))
+        if (!printReport(*pdf, in, printed))
             state.SkipWithError("the PDF could not be written");
     }
 }

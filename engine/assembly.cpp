@@ -2,48 +2,42 @@
 
 #include "calendar.h"
 
-#include <climits>
-
 namespace morvane {
+namespace {
 
-int YearValue(std::u16string_view text)
+// Unicode's control characters (category Cc) and the two separators that
+// end a line or a paragraph.
+constexpr bool breaksTheLine(char16_t c)
 {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == u' ')
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
-        negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i] - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            break;  // already past any int; the clamp below decides
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f) || c == 0x2028 || c == 0x2029;
+}
+
+}  // namespace
+
+std::u16string OneLine(std::u16string_view text)
+{
+    std::u16string line;
+    line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        line += breaksTheLine(text[i]) ? u' ' : text[i];
     }
-    if (negative)
-        value = -value;
-    return value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+    return line;
 }
 
 AssembledReading AssembleReading(const BirthEntry &e, int todayDay, int todayMonth, int todayYearBE)
 {
-    const int year = YearValue(e.yearText);
     AssembledReading r;
-    r.animal = YearAnimal(e.day, e.month, year);
-    r.age = AgeOn(e.day, e.month, year, todayDay, todayMonth, todayYearBE);
-    r.weekday = DweekNum(e.day, e.month, year);
+    r.animal = YearAnimal(e.day, e.month, e.yearBE);
+    r.age = AgeOn(e.day, e.month, e.yearBE, todayDay, todayMonth, todayYearBE);
+    r.weekday = DweekNum(e.day, e.month, e.yearBE);
     r.yearPosition = YearPosition(r.weekday, r.age);
     r.sign = Zodiac(e.month, e.day);
 
-    r.nameLine = e.name.empty() ? std::u16string(u"ไม่ระบุชื่อ") : e.name;
-    r.birthLine = u"เกิดวัน";
-    r.birthLine += DayOfweek(r.weekday);
-    r.birthLine += u" ที่ ";
-    r.birthLine += e.dayText;
-    r.birthLine += u" ";
-    r.birthLine += e.monthText;
-    r.birthLine += u" พ.ศ. ";
-    r.birthLine += e.yearText;
+    r.nameLine = e.name.empty() ? std::u16string(u"ไม่ระบุชื่อ") : OneLine(e.name);
+    r.birthLine = u"เกิด";
+    r.birthLine += ThaiDate(e.day, e.month, e.yearBE);
     r.birthLine += u"  ";
     r.birthLine += ZodiacName(r.sign);
     r.birthLine += u" ปี";

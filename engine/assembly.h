@@ -1,20 +1,20 @@
-// The reading assembly: from what the input window holds and today's date,
-// the name line, the birth line and the four keys of the catalogue.
+// The reading assembly: from the birth entry and today's date, the name
+// line, the birth line and the four keys of the catalogue.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace morvane {
 
+// What the input window holds when "ทำนาย" is pressed.
 struct BirthEntry
 {
-    std::u16string name;     // as typed, not trimmed
-    int day = 0;             // day list position + 1 (0 when none is chosen)
-    int month = 0;           // month list position + 1
-    std::u16string dayText;  // the lists' texts, copied into the birth line
-    std::u16string monthText;
-    std::u16string yearText;  // a Buddhist-era year, such as "2522"
+    std::u16string name;  // as typed, not trimmed
+    int day = 0;          // 1..31; 0 when no day is chosen
+    int month = 0;        // 1 = January .. 12; 0 when none is chosen
+    int yearBE = 0;       // Buddhist era
 };
 
 struct AssembledReading
@@ -28,9 +28,10 @@ struct AssembledReading
     std::optional<int> yearPosition;
 };
 
-// The number a year text spells: leading spaces, an optional sign, then
-// digits; anything else ends it, and no digits give 0. Clamped to int.
-int YearValue(std::u16string_view text);
+// A name as the windows and the print show it: on one line. Each line break
+// (CR LF counts as one) and every other control character becomes a space,
+// so a name pasted with its line end opens no blank line anywhere.
+std::u16string OneLine(std::u16string_view text);
 
 AssembledReading AssembleReading(const BirthEntry &entry, int todayDay, int todayMonth, int todayYearBE);
 

@@ -70,6 +70,20 @@ constexpr std::array<std::u16string_view, 12> kAnimalNames = {
 // itself runs Sun, Mon, Tue, Wed, Sat, Thu, (an empty place), Fri.
 constexpr std::array<int, 7> kCyclePlace = {0, 1, 2, 3, 5, 7, 4};
 
+std::u16string decimal(long long n)
+{
+    std::u16string digits;
+    const bool negative = n < 0;
+    unsigned long long u = negative ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(u'0' + u % 10));
+        u /= 10;
+    } while (u != 0);
+    if (negative)
+        digits.insert(digits.begin(), u'-');
+    return digits;
+}
+
 template <std::size_t N>
 std::u16string_view lookup(const std::array<std::u16string_view, N> &table, long long index)
 {
@@ -103,6 +117,19 @@ int DweekNum(int day, int month, int yearBE)
         ++days;
     days += static_cast<long long>(day) - 1;
     return static_cast<int>(floorMod(days + kWeekdayOfEpoch, 7));
+}
+
+std::u16string ThaiDate(int day, int month, int yearBE, MonthWord monthWord)
+{
+    std::u16string date = u"วัน";
+    date += DayOfweek(DweekNum(day, month, yearBE));
+    date += u" ที่ ";
+    date += decimal(day);
+    date += monthWord == MonthWord::Written ? u" เดือน" : u" ";
+    date += MonthName(month);
+    date += u" พ.ศ. ";
+    date += decimal(yearBE);
+    return date;
 }
 
 std::u16string_view DayOfweek(int weekday)

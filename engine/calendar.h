@@ -7,12 +7,36 @@
 // text or no value.
 #pragma once
 
+#include <limits>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace morvane {
 
 inline constexpr int kBuddhistEraOffset = 543;
+
+// The Buddhist-era year of a CE year, clamped to the range of int.
+constexpr int BuddhistYear(long long ceYear)
+{
+    constexpr int kMost = std::numeric_limits<int>::max();
+    constexpr int kLeast = std::numeric_limits<int>::min();
+    return ceYear > static_cast<long long>(kMost) - kBuddhistEraOffset ? kMost
+           : ceYear < static_cast<long long>(kLeast) - kBuddhistEraOffset
+               ? kLeast
+               : static_cast<int>(ceYear + kBuddhistEraOffset);
+}
+
+// A moment on the local clock: a Gregorian (CE) date and a time of day.
+struct Moment
+{
+    int year = 1970;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
 
 // Gregorian leap year, for a CE year.
 bool IsLeapYear(long long ceYear);
@@ -26,6 +50,12 @@ int DweekNum(int day, int month, int yearBE);
 // Thai names; empty for a number outside the table.
 std::u16string_view DayOfweek(int weekday);  // 0 = "อาทิตย์" .. 6 = "เสาร์"
 std::u16string_view MonthName(int month);    // 1 = "มกราคม" .. 12 = "ธันวาคม"
+
+// A date as the program writes it everywhere, from the weekday on:
+// "วันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522". The today line names the month with
+// the word for month before it: "วันอังคาร ที่ 9 เดือนตุลาคม พ.ศ. 2522".
+enum class MonthWord { Omitted, Written };
+std::u16string ThaiDate(int day, int month, int yearBE, MonthWord monthWord = MonthWord::Omitted);
 
 // Days in a month of a CE year (28..31), or 0 for a month outside 1..12.
 int DaysInMonth(int month, long long ceYear);

@@ -1,36 +1,22 @@
 #include "form2.h"
 
-#include "calendar.h"
 #include "clock.h"
 #include "design.h"
-#include "filedialog.h"
 #include "fonts.h"
 #include "form3.h"
-#include "messages.h"
 #include "outline.h"
 #include "pictures.h"
-#include "prepare.h"
-#include "printer.h"
-#include "report.h"
+#include "printcommand.h"
 #include "text.h"
 #include "twips.h"
-#include "writeprophesy.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QWindow>
-
-#include <algorithm>
 
 namespace morvane {
 namespace {
@@ -61,14 +47,14 @@ void setTextColour(QWidget *w, const QColor &text)
 
 template <typename Label>
 Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour,
-                 qreal size, const QString &tip)
+                 const design::Face &face, const QString &tip)
 {
     auto *label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
+    label->setGeometry(twipsRect(geometry));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
-    label->setFont(resolveFont(kBrowallia, size, true));
+    label->setFont(resolveFont(face));
     label->setToolTip(tip);
     label->setMouseTracking(true);
     setColours(label, kSheet, colour);
@@ -81,45 +67,15 @@ int buttonMask(Qt::MouseButtons buttons)
     return static_cast<int>(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
 }
 
-// A message box over the result window. Qt makes a box as wide as its
-// heading, so the Thai lines under a short heading would wrap into a narrow
-// column; the box is widened to fit its longest line, up to half a screen.
-QMessageBox *messageBox(QWidget *parent, QMessageBox::Icon icon, const QString &name, const QString &text,
-                        const QString &details)
-{
-    auto *box = new QMessageBox(icon, QStringLiteral("Morvane"), text, QMessageBox::NoButton, parent);
-    box->setObjectName(name);
-    box->setInformativeText(details);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    if (auto *label = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_informativelabel"))) {
-        int widest = 0;
-        for (const QString &line : details.split(u'\n'))
-            widest = std::max(widest, label->fontMetrics().horizontalAdvance(line));
-        const QScreen *screen = parent->screen();
-        const int limit = screen ? screen->availableGeometry().width() / 2 : 500;
-        label->setMinimumWidth(std::min(widest + label->fontMetrics().averageCharWidth(), limit));
-    }
-    return box;
-}
-
 }  // namespace
 
 void LineLabel::paintEvent(QPaintEvent *)
 {
     const QRect area = contentsRect();
-    if (shownFor_ != text() || shownWidth_ != area.width()) {
-        // One line whatever was pasted: line breaks and tabs become spaces.
-        QString line = text();
-        for (QChar &c : line)
-            if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-                c = u' ';
-        shown_ = fontMetrics().elidedText(line, Qt::ElideRight, area.width());
-        shownFor_ = text();
-        shownWidth_ = area.width();
-    }
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine, shown_);
+    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine,
+                     fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
 }
 
 void ReadingBox::setText(const QString &text)
@@ -164,7 +120,7 @@ void Form2::buildWindow()
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(u"ตรวจสอบก่อนพิมพ์"));
     setFixedSize(px(design::kForm2Size.width()), px(design::kForm2Size.height()));
-    setFont(resolveFont(kMsSansSerif, 9.75));
+    setFont(resolveFont(design::kForm2Face));
     QPalette p = palette();
     p.setColor(QPalette::Window, design::kForm2Back);  // painted inside the outline only
     setPalette(p);
@@ -176,12 +132,11 @@ void Form2::buildWindow()
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
-    DisplayName
-        = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"), twipsRect(design::kForm2Name),
-                               QColor(0, 128, 0), 24, QStringLiteral("Your name"));
-    DisplayBirthday = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"),
-                                           twipsRect(design::kForm2Birthday), QColor(0, 0, 255), 15.75,
-                                           QStringLiteral("Your Birthday"));
+    DisplayName = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"), design::kForm2Name,
+                                       design::kNameText, design::kForm2NameFace, QStringLiteral("Your name"));
+    DisplayBirthday
+        = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"), design::kForm2Birthday,
+                               design::kBirthdayText, design::kForm2BirthdayFace, QStringLiteral("Your Birthday"));
 
     TxtDisplayProphesy = new ReadingBox(this);
     TxtDisplayProphesy->setObjectName(QStringLiteral("TxtDisplayProphesy"));
@@ -197,10 +152,10 @@ void Form2::buildWindow()
     TxtDisplayProphesy->viewport()->setMouseTracking(true);
     TxtDisplayProphesy->setText(QStringLiteral("DisplayProphesy\r\n"));
 
-    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), twipsRect(design::kForm2Print),
-                                  kCommandRest, 21.75, QStringLiteral("Print"));
-    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), twipsRect(design::kForm2Close),
-                                  kCommandRest, 21.75, QStringLiteral("Close"));
+    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Print"));
+    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Close"));
     for (QLabel *command : {Lbl_Print, Lbl_Close})
         command->setCursor(pointingHand());
 
@@ -219,24 +174,22 @@ void Form2::buildWindow()
         if (Lbl_Print->isEnabled())
             Lbl_Print_Click();
     });
+
+    // Lbl_Print stays disabled until the window closes, or until nothing
+    // went out and the user may try again.
+    print_ = new PrintCommand(*this);
+    connect(print_, &PrintCommand::printed, this, &Form2::Lbl_Close_Click);
+    connect(print_, &PrintCommand::cancelled, this, [this] { Lbl_Print->setEnabled(true); });
 }
 
 void Form2::Prophesy()
 {
-    const QDate today = clock().now().date();
-    // QDate's years stay far inside int, so adding the era cannot overflow.
-    const AssembledReading r = AssembleReading(entry_, today.day(), today.month(), today.year() + kBuddhistEraOffset);
-
-    DisplayName->setText(toQString(r.nameLine));
-    DisplayBirthday->setText(toQString(r.birthLine));
-
-    const ProphesyTexts texts = WriteProphesy(r.weekday, r.sign, r.animal, r.yearPosition);
-    TxtDisplayProphesy->setText(toQString(texts.display));
+    prediction_ = MakePrediction(entry_, toMoment(clock().now()));
+    DisplayName->setText(toQString(prediction_.assembled.nameLine));
+    DisplayBirthday->setText(toQString(prediction_.assembled.birthLine));
+    TxtDisplayProphesy->setText(toQString(prediction_.texts.display));
     TxtDisplayProphesy->verticalScrollBar()->setValue(0);
-    Form3 &layout = Form3::instance();
-    layout.PrintPro->setText(toQString(texts.printPro));
-    layout.PrintEveryYNow->setText(toQString(texts.printNow));
-    layout.PrintEveryYNext->setText(toQString(texts.printNext));
+    Form3::instance().fill(prediction_.texts);
 }
 
 void Form2::Lbl_Close_Click()
@@ -352,90 +305,8 @@ void Form2::EndDrag(int button)
 
 void Form2::Lbl_Print_Click()
 {
-    // Stays disabled until the window closes, or until printing has failed
-    // and the user may try again.
     Lbl_Print->setEnabled(false);
-    const Form3 &layout = Form3::instance();
-    const ReportInput input{DisplayName->text(),
-                            DisplayBirthday->text(),
-                            layout.PrintPro->text(),
-                            layout.PrintEveryYNow->text(),
-                            layout.PrintEveryYNext->text(),
-                            layout.printFontName(),
-                            clock().now()};
-
-    PrinterLookup found = defaultPrinter() ? defaultPrinter()() : PrinterLookup{};
-    if (!found.device) {
-        offerPdf(input, found);
-        return;
-    }
-    PrintDevice &printer = *found.device;
-    if (!printReport(printer, input)) {
-        reportFailure(messages::kPrintFailed, printer.errorText() + u'\n' + messages::kPrintAgain);
-        return;
-    }
-    const QString note = printer.noteText();
-    if (note.isEmpty()) {
-        Lbl_Close_Click();
-        return;
-    }
-    // The job is safe in the queue, so the window closes; but only once the
-    // user has read why nothing comes out of the printer yet.
-    QMessageBox *box
-        = messageBox(this, QMessageBox::Information, QStringLiteral("PrintWaits"), messages::kSentToPrinter, note);
-    box->setStandardButtons(QMessageBox::Ok);
-    connect(box, &QMessageBox::finished, this, &Form2::Lbl_Close_Click);
-    box->open();
-}
-
-void Form2::reportFailure(const QString &what, const QString &why)
-{
-    QMessageBox *box = messageBox(this, QMessageBox::Warning, QStringLiteral("PrintFailed"), what, why);
-    box->setStandardButtons(QMessageBox::Ok);
-    box->open();
-    Lbl_Print->setEnabled(true);
-}
-
-void Form2::offerPdf(const ReportInput &input, const PrinterLookup &found)
-{
-    const QString details = messages::noPrinterDetails(found.absence);
-    QMessageBox *box = messageBox(
-        this, QMessageBox::Question, QStringLiteral("NoPrinter"), messages::noPrinter(found.absence, found.name),
-        details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
-    QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
-    box->setDefaultButton(save);
-    connect(box, &QMessageBox::finished, this, [this, box, save, input] {
-        if (box->clickedButton() != save) {
-            Lbl_Print->setEnabled(true);
-            return;
-        }
-        // Documents when there is such a folder, else home; never the folder
-        // the program happened to be started from.
-        QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        if (folder.isEmpty() || !QDir(folder).exists())
-            folder = QDir::homePath();
-        auto *dialog = new QFileDialog(this, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-                                       QDir(folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
-                                       QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
-        dialog->setObjectName(QStringLiteral("SavePdf"));
-        dialog->setAcceptMode(QFileDialog::AcceptSave);
-        dialog->setDefaultSuffix(QStringLiteral("pdf"));
-        dialog->setOption(QFileDialog::DontUseNativeDialog);
-        showDetailsInThai(*dialog);
-        dialog->setAttribute(Qt::WA_DeleteOnClose);
-        connect(dialog, &QFileDialog::rejected, this, [this] { Lbl_Print->setEnabled(true); });
-        connect(dialog, &QFileDialog::fileSelected, this, [this, input](const QString &path) {
-            std::unique_ptr<PrintDevice> pdf = pdfFile(path);
-            if (!printReport(*pdf, input)) {
-                reportFailure(messages::kSaveFailed, pdf->errorText() + u'\n' + messages::kSaveAgain);
-                return;
-            }
-            Lbl_Close_Click();
-        });
-        dialog->open();
-    });
-    box->open();
+    print_->print(prediction_);
 }
 
 }  // namespace morvane

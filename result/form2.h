@@ -7,8 +7,8 @@
 // value and says by signal when it has gone.
 #pragma once
 
-#include "assembly.h"
 #include "pictures.h"
+#include "prediction.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -16,8 +16,7 @@
 
 namespace morvane {
 
-struct PrinterLookup;
-struct ReportInput;
+class PrintCommand;
 
 // A one-line label that never wraps: text too wide for it is cut short with
 // an ellipsis on screen while text() keeps every character.
@@ -30,11 +29,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-
-private:
-    QString shownFor_;
-    int shownWidth_ = -1;
-    QString shown_;
 };
 
 // The reading box. text() is the reading as composed, with CR LF between
@@ -67,9 +61,12 @@ public:
     // Once, before the window is shown.
     void load(const BirthEntry &entry);
 
-    // Reads the birth entry and the clock, writes the name and birth lines,
-    // and has the catalogue fill the reading box and the print layout.
+    // Makes the prediction from the birth entry and the clock, shows its
+    // name and birth lines and its reading, and fills the print layout.
     void Prophesy();
+
+    // The prediction the window shows.
+    const Prediction &prediction() const { return prediction_; }
 
     void Lbl_Close_Click();
     void Lbl_Print_Click();
@@ -106,12 +103,10 @@ private:
     void DoDrag(int button, float x, float y);
     void EndDrag(int button);
     void resetCommandColours();
-    // When printing cannot go ahead: say why and let the user try again, or
-    // save the report as a PDF when there is no printer to print on.
-    void reportFailure(const QString &what, const QString &why);
-    void offerPdf(const ReportInput &input, const PrinterLookup &found);
 
     BirthEntry entry_;
+    Prediction prediction_;
+    PrintCommand *print_ = nullptr;
     bool closed_ = false;
 };
 

@@ -2,7 +2,9 @@
 
 #include "design.h"
 #include "fonts.h"
+#include "text.h"
 #include "twips.h"
+#include "writeprophesy.h"
 
 #include <QLabel>
 
@@ -17,7 +19,7 @@ QLabel *printLabel(QWidget *parent, const char *name, const QRect &geometry)
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
     label->setTextFormat(Qt::PlainText);
-    label->setFont(resolveFont(kBrowallia, 14.25));
+    label->setFont(resolveFont(design::kPrintFace));
     label->setAutoFillBackground(true);
     QPalette p = label->palette();
     p.setColor(QPalette::Window, design::kSheet);
@@ -33,9 +35,9 @@ Form3::Form3()
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral(u"สำหรับพิมพ์ออกเครื่องพิมพ์"));
     resize(px(design::kForm3Client.width()), px(design::kForm3Client.height()));
-    PrintEveryYNow = printLabel(this, "PrintEveryYNow", twipsRect(120, 120, 735, 375));
-    PrintPro = printLabel(this, "PrintPro", twipsRect(960, 120, 855, 375));
-    PrintEveryYNext = printLabel(this, "PrintEveryYNext", twipsRect(1920, 120, 735, 375));
+    PrintEveryYNow = printLabel(this, "PrintEveryYNow", twipsRect(design::kForm3Now));
+    PrintPro = printLabel(this, "PrintPro", twipsRect(design::kForm3Pro));
+    PrintEveryYNext = printLabel(this, "PrintEveryYNext", twipsRect(design::kForm3Next));
 }
 
 Form3::~Form3()
@@ -44,9 +46,11 @@ Form3::~Form3()
         theLayout = nullptr;
 }
 
-QString Form3::printFontName() const
+void Form3::fill(const ProphesyTexts &texts)
 {
-    return kBrowallia;
+    PrintPro->setText(toQString(texts.printPro));
+    PrintEveryYNow->setText(toQString(texts.printNow));
+    PrintEveryYNext->setText(toQString(texts.printNext));
 }
 
 Form3 &Form3::instance()

@@ -1,6 +1,6 @@
 // Form3: the print layout, a window that is never shown. It holds the
-// readings already cut into print lines (a lone CR between lines) and the
-// print font's name. It is created by the first write to it and unloaded
+// readings already cut into print lines (a lone CR between lines), as the
+// prediction has them. It is created by the first write to it and unloaded
 // when the result window closes.
 #pragma once
 
@@ -9,6 +9,8 @@
 class QLabel;
 
 namespace morvane {
+
+struct ProphesyTexts;
 
 class Form3 : public QWidget
 {
@@ -22,9 +24,8 @@ public:
     // Discards it and everything it holds.
     static void unload();
 
-    // The font family PrintPro asks for, as asked: the printer resolves it
-    // the same way the screen does.
-    QString printFontName() const;
+    // Its three labels take the prediction's print captions.
+    void fill(const ProphesyTexts &texts);
 
     QLabel *PrintEveryYNow = nullptr;
     QLabel *PrintPro = nullptr;

@@ -1,5 +1,6 @@
 #include "prepare.h"
 
+#include "design.h"
 #include "fonts.h"
 #include "pictures.h"
 
@@ -22,20 +23,17 @@ void prepareResultWindow()
     // is left, and the pictures keep it decoded once done.
     parchment(screen ? screen->devicePixelRatio() : 1.0);
 
-    // The result window's faces (form2.cpp): the reading box in the window's
-    // face, the name, birth and command lines in bold Browallia. Drawing
-    // every Thai letter, mark and digit once renders their glyphs into
-    // Qt's cache, which the window's first paint then only copies from.
+    // Drawing every Thai letter, mark and digit once in each of the result
+    // window's faces renders their glyphs into Qt's cache, which the
+    // window's first paint then only copies from.
     const QString sample = QStringLiteral(u"กขฃคฅฆงจฉชซฌญฎฏฐฑฒณดตถทธนบปผฝพฟภมยรฤลฦวศษสหฬอฮฯ "
                                           u"กะ กั กา กำ กิ กี กึ กื กุ กู เก แก โก ใก ไก ๆ ก็ ก่ ก้ ก๊ ก๋ ก์ "
-                                          u"ป่ ป้ ฟั่ ญุ ฏุ ๐๑๒๓๔๕๖๗๘๙ 0123456789 พ.ศ. (Your) -");
+                                          u"ป่ ป้ ฟั่ ญุ ฏุ ๐๑๒๓๔๕๖๗๘๙ 0123456789 . : (Your) -");
     // A glyph is cached once for each quarter-pixel offset it is drawn at.
     QImage canvas(32, 32, QImage::Format_RGB32);
     QPainter painter(&canvas);
-    const QFont faces[] = {resolveFont(kMsSansSerif, 9.75), resolveFont(kBrowallia, 24, true),
-                           resolveFont(kBrowallia, 15.75, true), resolveFont(kBrowallia, 21.75, true)};
-    for (const QFont &face : faces) {
-        painter.setFont(face);
+    for (const design::Face &face : design::kForm2Faces) {
+        painter.setFont(resolveFont(face));
         for (qreal offset : {0.0, 0.25, 0.5, 0.75})
             painter.drawText(QPointF(offset, 16), sample);
     }

@@ -2,7 +2,9 @@
 
 #include "calendar.h"
 #include "design.h"
-#include "printer.h"
+#include "fonts.h"
+#include "prediction.h"
+#include "printdevice.h"
 #include "text.h"
 #include "version.h"
 
@@ -38,10 +40,7 @@ const QString kNoteLine2 = QStringLiteral(u"    หากมีสติแล�
 
 QString stampDate(const QDate &date)
 {
-    const int yearBE = date.year() + kBuddhistEraOffset;
-    return QStringLiteral(u"วัน") + toQString(DayOfweek(DweekNum(date.day(), date.month(), yearBE)))
-           + QStringLiteral(u" ที่ ") + QString::number(date.day()) + u' ' + toQString(MonthName(date.month()))
-           + QStringLiteral(u" พ.ศ. ") + QString::number(yearBE);
+    return toQString(ThaiDate(date.day(), date.month(), BuddhistYear(date.year())));
 }
 
 QString stampTime(const QTime &time)
@@ -49,27 +48,29 @@ QString stampTime(const QTime &time)
     return QStringLiteral(u"เวลา ") + time.toString(QStringLiteral("HH:mm")) + QStringLiteral(u" น.");
 }
 
-bool printReport(PrintDevice &p, const ReportInput &in)
+bool printReport(PrintDevice &p, const Prediction &prediction, const QDateTime &printed)
 {
     if (!p.begin())
         return false;
+    // The size first; then the print layout's family, whose size is not taken.
     p.setFontSize(22);
-    p.setFontName(in.fontName);
+    p.setFontName(familyName(design::kPrintFace.family));
 
+    const ProphesyTexts &texts = prediction.texts;
     left(p, 22, QString());
-    centred(p, 22, 1.4f, in.name);
+    centred(p, 22, 1.4f, toQString(prediction.assembled.nameLine));
     left(p, 13, QString());
     left(p, 16,
-         QStringLiteral(u"วันและเวลาการทำนาย :  ") + stampDate(in.moment.date()) + QStringLiteral("  ")
-             + stampTime(in.moment.time()));
-    left(p, 16, QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday);
+         QStringLiteral(u"วันและเวลาการทำนาย :  ") + stampDate(printed.date()) + QStringLiteral("  ")
+             + stampTime(printed.time()));
+    left(p, 16, QStringLiteral(u"วันเกิดของคุณ :  ") + toQString(prediction.assembled.birthLine));
     left(p, 13, QString());
     left(p, 16, QStringLiteral(u"คำทำนาย"));
-    left(p, 12, in.printPro);
+    left(p, 12, toQString(texts.printPro));
     left(p, 16, QStringLiteral(u"ความรักในปีนี้"));
-    left(p, 12, in.printNow);
+    left(p, 12, toQString(texts.printNow));
     left(p, 16, QStringLiteral(u"ความรักในปีหน้า"));
-    left(p, 12, in.printNext);
+    left(p, 12, toQString(texts.printNext));
     left(p, 12, QString());
     centred(p, 12, 1.3f, QString(30, u'+'));
     centred(p, 16, 1.42f, QStringLiteral(u"หมายเหตุ"));

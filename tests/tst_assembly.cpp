@@ -1,6 +1,8 @@
 // The reading assembly without any window: the two heading lines and the
-// keys, for ordinary and for absurd entries.
+// keys, for ordinary and for absurd entries, and the dates as written.
 #include "assembly.h"
+#include "calendar.h"
+#include "prediction.h"
 #include "text.h"
 
 #include <QTest>
@@ -11,16 +13,9 @@ using namespace morvane;
 
 namespace {
 
-BirthEntry entry(int day, int month, const char16_t *monthText, const char16_t *year, const char16_t *name = u"")
+BirthEntry entry(int day, int month, int yearBE, const char16_t *name = u"")
 {
-    BirthEntry e;
-    e.name = name;
-    e.day = day;
-    e.month = month;
-    e.dayText = QString::number(day).toStdU16String();
-    e.monthText = monthText;
-    e.yearText = year;
-    return e;
+    return {name, day, month, yearBE};
 }
 
 }  // namespace
@@ -32,7 +27,7 @@ class TestAssembly : public QObject
 private slots:
     void workedExample()
     {
-        const AssembledReading r = AssembleReading(entry(9, 10, u"ตุลาคม", u"2522"), 7, 12, 2569);
+        const AssembledReading r = AssembleReading(entry(9, 10, 2522), 7, 12, 2569);
         QCOMPARE(toQString(r.nameLine), QStringLiteral(u"ไม่ระบุชื่อ"));
         QCOMPARE(toQString(r.birthLine), QStringLiteral(u"เกิดวันอังคาร ที่ 9 ตุลาคม พ.ศ. 2522  ราศีตุลย์ ปีมะแม"));
         QCOMPARE(r.weekday, 2);
@@ -40,32 +35,40 @@ private slots:
         QCOMPARE(r.animal, 2);
         QCOMPARE(r.age, 47);
         QCOMPARE(r.yearPosition, std::optional<int>(1));
-        QCOMPARE(AssembleReading(entry(9, 10, u"ตุลาคม", u"2522"), 8, 10, 2569).yearPosition, std::optional<int>(0));
+        QCOMPARE(AssembleReading(entry(9, 10, 2522), 8, 10, 2569).yearPosition, std::optional<int>(0));
     }
 
     void namesStayAsTyped()
     {
-        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"   "), 1, 1, 2569).nameLine),
-                 QStringLiteral("   "));
-        QCOMPARE(toQString(AssembleReading(entry(1, 1, u"มกราคม", u"2530", u"<i>x</i>"), 1, 1, 2569).nameLine),
+        QCOMPARE(toQString(AssembleReading(entry(1, 1, 2530, u"   "), 1, 1, 2569).nameLine), QStringLiteral("   "));
+        QCOMPARE(toQString(AssembleReading(entry(1, 1, 2530, u"<i>x</i>"), 1, 1, 2569).nameLine),
                  QStringLiteral("<i>x</i>"));
     }
 
-    void yearValues()
+    void datesAsWritten()
     {
-        QCOMPARE(YearValue(u"2522"), 2522);
-        QCOMPARE(YearValue(u""), 0);
-        QCOMPARE(YearValue(u"  2522x"), 2522);
-        QCOMPARE(YearValue(u"-12"), -12);
-        QCOMPARE(YearValue(u"abc"), 0);
-        QCOMPARE(YearValue(u"99999999999999999999"), INT_MAX);
-        QCOMPARE(YearValue(u"-99999999999999999999"), INT_MIN);
+        QCOMPARE(toQString(ThaiDate(3, 1, 2569)), QStringLiteral(u"วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569"));
+        QCOMPARE(toQString(ThaiDate(7, 12, 2569, MonthWord::Written)),
+                 QStringLiteral(u"วันจันทร์ ที่ 7 เดือนธันวาคม พ.ศ. 2569"));
+        QCOMPARE(toQString(ThaiDate(INT_MIN, 0, INT_MIN)).endsWith(QStringLiteral(u"-2147483648")), true);
+        QCOMPARE(BuddhistYear(2026), 2569);
+        QCOMPARE(BuddhistYear(LLONG_MAX - 1), INT_MAX);
+    }
+
+    void thePredictionIsMadeOnceFromTheEntryAndTheMoment()
+    {
+        const Prediction p = MakePrediction(entry(9, 10, 2522, u"สมชาย"), {2026, 12, 7, 9, 5, 0});
+        QCOMPARE(toQString(p.assembled.nameLine), QStringLiteral(u"สมชาย"));
+        QCOMPARE(p.assembled.yearPosition, std::optional<int>(1));
+        QCOMPARE(p.texts.display, WriteProphesy(2, 10, 2, 1).display);
+        QCOMPARE(p.moment.hour, 9);
+        QCOMPARE(MakePrediction(entry(9, 10, 2522), {INT_MAX, 12, 7}).entry.yearBE, 2522);
     }
 
     void noListSelection()
     {
         // No day or month chosen: no sign, empty names, nothing out of range.
-        const AssembledReading r = AssembleReading(entry(0, 0, u"", u""), 7, 12, 2569);
+        const AssembledReading r = AssembleReading(entry(0, 0, 0), 7, 12, 2569);
         QCOMPARE(r.sign, std::nullopt);
         QVERIFY(r.yearPosition && *r.yearPosition >= 0 && *r.yearPosition < 8);
         QVERIFY(toQString(r.birthLine).contains(QStringLiteral(u"  ปี")));

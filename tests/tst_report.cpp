@@ -8,6 +8,8 @@
 #include "form3.h"
 #include "guitest.h"
 #include "pangoprinter.h"
+#include "prediction.h"
+#include "printdevices.h"
 #include "printer.h"
 #include "readings.h"
 #include "report.h"
@@ -105,19 +107,19 @@ QString squeezed(QString s)
     return s;
 }
 
-// Keys (0, 1, 0, 0) give 13, 4 and 3 reading lines; (3, 10, 2, 7) the most
-// any reading has: Wednesday 7, Libra 6, the Goat 6, positions 7 and 0 4 each.
-ReportInput sample(const QString &name = QStringLiteral(u"มาลัย ใจดี"), int weekday = 0, int sign = 1, int animal = 0,
-                   int position = 0)
+const QDateTime kPrinted(QDate(2026, 1, 3), QTime(9, 5, 41));
+
+// A prediction as a value, no window anywhere. Keys (0, 1, 0, 0) give 13, 4
+// and 3 reading lines; (3, 10, 2, 7) the most any reading has: Wednesday 7,
+// Libra 6, the Goat 6, positions 7 and 0 4 each.
+Prediction sample(const QString &name = QStringLiteral(u"มาลัย ใจดี"), int weekday = 0, int sign = 1, int animal = 0,
+                  int position = 0)
 {
-    const ProphesyTexts t = WriteProphesy(weekday, sign, animal, position);
-    return {name,
-            QStringLiteral(u"เกิดวันอาทิตย์ ที่ 7 มกราคม พ.ศ. 2522  ราศีมังกร ปีมะเมีย"),
-            toQString(t.printPro),
-            toQString(t.printNow),
-            toQString(t.printNext),
-            kBrowallia,
-            QDateTime(QDate(2026, 1, 3), QTime(9, 5, 41))};
+    Prediction p;
+    p.assembled.nameLine = name.toStdU16String();
+    p.assembled.birthLine = u"เกิดวันอาทิตย์ ที่ 7 มกราคม พ.ศ. 2522  ราศีมังกร ปีมะเมีย";
+    p.texts = WriteProphesy(weekday, sign, animal, position);
+    return p;
 }
 
 }  // namespace
@@ -202,8 +204,8 @@ private slots:
     void theLinesInOrder()
     {
         RecordingPrinter p;
-        const ReportInput in = sample();
-        QVERIFY(printReport(p, in));
+        const Prediction in = sample();
+        QVERIFY(printReport(p, in, kPrinted));
         QCOMPARE(p.lines.size(), 23);
         const qreal sizes[]
             = {22, 22, 13, 16, 16, 13, 16, 12, 16, 12, 16, 12, 12, 12, 16, 12, 12, 12, 10, 10, 10, 10, 13};
@@ -212,17 +214,17 @@ private slots:
             QCOMPARE(p.lines[i].font, kBrowallia);
         }
         const QStringList texts = {QString(),
-                                   in.name,
+                                   toQString(in.assembled.nameLine),
                                    QString(),
                                    QStringLiteral(u"วันและเวลาการทำนาย :  วันเสาร์ ที่ 3 มกราคม พ.ศ. 2569  เวลา 09:05 น."),
-                                   QStringLiteral(u"วันเกิดของคุณ :  ") + in.birthday,
+                                   QStringLiteral(u"วันเกิดของคุณ :  ") + toQString(in.assembled.birthLine),
                                    QString(),
                                    QStringLiteral(u"คำทำนาย"),
-                                   in.printPro,
+                                   toQString(in.texts.printPro),
                                    QStringLiteral(u"ความรักในปีนี้"),
-                                   in.printNow,
+                                   toQString(in.texts.printNow),
                                    QStringLiteral(u"ความรักในปีหน้า"),
-                                   in.printNext,
+                                   toQString(in.texts.printNext),
                                    QString(),
                                    QString(30, u'+'),
                                    QStringLiteral(u"หมายเหตุ"),
@@ -259,7 +261,7 @@ private slots:
     void aNameWiderThanTheWindowStartsAtTheEdge()
     {
         RecordingPrinter p;
-        QVERIFY(printReport(p, sample(QString(3000, u'ก'))));
+        QVERIFY(printReport(p, sample(QString(3000, u'ก')), kPrinted));
         QCOMPARE(p.lines[1].x, 0.0f);
         QCOMPARE(p.lines[1].text.size(), 3000);
     }
@@ -428,11 +430,11 @@ private slots:
             const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
             const rlimit small{8192, saved.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            printed = printReport(*pdf, sample());
+            printed = printReport(*pdf, sample(), kPrinted);
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         } else {
-            printed = printReport(*pdf, sample());
+            printed = printReport(*pdf, sample(), kPrinted);
         }
         QVERIFY(!printed);
         QVERIFY2(pdf->errorText().contains(why), qPrintable(pdf->errorText()));
@@ -455,7 +457,7 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("never.pdf"));
         auto pdf = pdfFile(path);
         printModulePath() = module;
-        QVERIFY(!printReport(*pdf, sample()));
+        QVERIFY(!printReport(*pdf, sample(), kPrinted));
         QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมใหม่")));
         QVERIFY(!QFile::exists(path));
     }
@@ -463,10 +465,10 @@ private slots:
     void aRealPdf()
     {
         const QString path = dir_.filePath(QStringLiteral("report.pdf"));
-        const ReportInput in = sample();
+        const Prediction in = sample();
         {
             auto pdf = pdfFile(path);
-            QVERIFY(printReport(*pdf, in));
+            QVERIFY(printReport(*pdf, in, kPrinted));
         }
         // -raw keeps the order the lines were drawn in, whatever their layout.
         const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), QStringLiteral("-enc"),
@@ -474,7 +476,7 @@ private slots:
         QVERIFY2(!text.isEmpty(), "pdftotext (poppler-utils) failed or is missing");
         // The text layer is the report, every vowel and tone mark in place.
         RecordingPrinter recorded;
-        QVERIFY(printReport(recorded, in));
+        QVERIFY(printReport(recorded, in, kPrinted));
         QString report;
         for (const Printed &line : std::as_const(recorded.lines))
             report += line.text;
@@ -497,10 +499,11 @@ private slots:
         const QPageLayout page = reportPage(QPageSize(size));
         QBuffer pdf;
         PangoPrintDevice device(pdf, page);
-        const ReportInput in = sample(QStringLiteral(u"มาลัย ใจดี"), 3, 10, 2, 7);
-        QCOMPARE(in.printPro.split(u'\r').size() + in.printNow.split(u'\r').size() + in.printNext.split(u'\r').size(),
+        const Prediction in = sample(QStringLiteral(u"มาลัย ใจดี"), 3, 10, 2, 7);
+        QCOMPARE(toQString(in.texts.printPro).split(u'\r').size() + toQString(in.texts.printNow).split(u'\r').size()
+                     + toQString(in.texts.printNext).split(u'\r').size(),
                  19 + 4 + 4);
-        QVERIFY(printReport(device, in));
+        QVERIFY(printReport(device, in, kPrinted));
         QCOMPARE(device.pages(), 1);
         QCOMPARE(device.brokenLines(), 0);
 
@@ -529,7 +532,7 @@ private slots:
         const QString name = QStringLiteral(u"สมศรี").repeated(6000);
         {
             auto pdf = pdfFile(path);
-            QVERIFY(printReport(*pdf, sample(name)));
+            QVERIFY(printReport(*pdf, sample(name), kPrinted));
         }
         const QString info = run(QStringLiteral("pdfinfo"), {path});
         const QRegularExpressionMatch pages = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);

@@ -19,6 +19,13 @@ const Clock &clock()
     return *current;
 }
 
+Moment toMoment(const QDateTime &when)
+{
+    const QDate date = when.date();
+    const QTime time = when.time();
+    return {date.year(), date.month(), date.day(), time.hour(), time.minute(), time.second()};
+}
+
 ScopedClock::ScopedClock(const Clock &c) : previous_(current)
 {
     current = &c;

@@ -2,6 +2,8 @@
 // local system clock; tests install a fixed clock for as long as they need.
 #pragma once
 
+#include "calendar.h"
+
 #include <QDateTime>
 
 namespace morvane {
@@ -28,6 +30,9 @@ public:
 private:
     const Clock *previous_;
 };
+
+// A moment of the clock as the engine takes it.
+Moment toMoment(const QDateTime &when);
 
 // A clock that always says the same moment.
 class FixedClock : public Clock

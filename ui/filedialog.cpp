@@ -1,5 +1,7 @@
 #include "filedialog.h"
 
+#include "calendar.h"
+
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -8,8 +10,6 @@
 
 namespace morvane {
 namespace {
-
-constexpr int kBuddhistEra = 543;
 
 // The columns of Qt's file system model.
 enum Column { Name, Size, Type, DateModified };
@@ -45,7 +45,7 @@ public:
             return QStringLiteral("%1 %2 %3 %4")
                 .arg(when.date().day())
                 .arg(thai.monthName(when.date().month(), QLocale::ShortFormat))
-                .arg(when.date().year() + kBuddhistEra)
+                .arg(BuddhistYear(when.date().year()))
                 .arg(when.time().toString(QStringLiteral("HH:mm")));
         }
         }

@@ -92,6 +92,16 @@ bool checkThaiFonts(QWidget *parent)
     return false;
 }
 
+const QString &familyName(design::Family family)
+{
+    return family == design::Family::BrowalliaUPC ? kBrowallia : kMsSansSerif;
+}
+
+QFont resolveFont(const design::Face &face)
+{
+    return resolveFont(familyName(face.family), face.points, face.bold, face.italic);
+}
+
 QFont resolveFont(const QString &requested, qreal pointSize, bool bold, bool italic)
 {
     const FontChoice choice = resolveFamily(requested);

@@ -19,6 +19,8 @@
 // family at full size.
 #pragma once
 
+#include "design.h"
+
 #include <QFont>
 #include <QString>
 
@@ -28,6 +30,9 @@ namespace morvane {
 
 inline const QString kBrowallia = QStringLiteral("BrowalliaUPC");
 inline const QString kMsSansSerif = QStringLiteral("MS Sans Serif");
+
+// The name a family of the layout is asked for by.
+const QString &familyName(design::Family family);
 
 struct FontChoice
 {
@@ -40,6 +45,7 @@ FontChoice resolveFamily(const QString &requested);
 
 // A font for a requested family and point size, through resolveFamily().
 QFont resolveFont(const QString &requested, qreal pointSize, bool bold = false, bool italic = false);
+QFont resolveFont(const design::Face &face);
 
 // With no font installed that draws Thai every text of the program is empty
 // boxes. Then this says why: a line on standard error naming the package

@@ -17,7 +17,7 @@ void setUpApplication(QApplication &app)
     QApplication::setDesktopFileName(QStringLiteral("th.morvane.morvane"));
     QApplication::setStyle(new Style);
     // Controls without a font of their own: the Windows default, 8.25 pt.
-    QApplication::setFont(resolveFont(kMsSansSerif, 8.25));
+    QApplication::setFont(resolveFont(design::kDefaultFace));
     // The program speaks Thai whatever the system's language: Qt's own
     // dialogs, buttons and menus too.
     QLocale::setDefault(QLocale(QLocale::Thai, QLocale::Thailand));

@@ -2,6 +2,7 @@
 // and WriteProphesy: nothing may crash, overflow or leave its range.
 #include "assembly.h"
 #include "calendar.h"
+#include "prediction.h"
 #include "readings.h"
 #include "writeprophesy.h"
 
@@ -61,15 +62,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     BirthEntry e;
     e.day = in.ConsumeIntegral<int>();
     e.month = in.ConsumeIntegral<int>();
-    e.dayText = text(in, 8);
-    e.monthText = text(in, 16);
-    e.yearText = text(in, 24);
+    e.yearBE = in.ConsumeIntegral<int>();
     e.name = text(in, 4096);
-    const AssembledReading r = AssembleReading(e, a, b, c);
-    check(r.nameLine == (e.name.empty() ? u"ไม่ระบุชื่อ" : e.name));
+    const Moment now{a, b, c, in.ConsumeIntegral<int>(), 0, 0};
+    const Prediction p = MakePrediction(e, now);
+    const AssembledReading &r = p.assembled;
+    check(e.name.empty() ? r.nameLine == u"ไม่ระบุชื่อ" : r.nameLine == OneLine(e.name));
+    for (char16_t ch : r.nameLine)
+        check(ch >= 0x20 && ch != 0x2028 && ch != 0x2029 && (ch < 0x7f || ch > 0x9f));
     check(r.weekday >= 0 && r.weekday <= 6);
+    check(!ThaiDate(a, b, c).empty());
 
-    const ProphesyTexts t = WriteProphesy(r.weekday, r.sign, r.animal, r.yearPosition);
+    const ProphesyTexts &t = p.texts;
     check(!t.display.empty() && !t.printPro.empty());
     const ProphesyTexts u = WriteProphesy(maybe(in), maybe(in), maybe(in), maybe(in));
     check(u.display.find(u"ข้อแนะนำ :") != std::u16string::npos);

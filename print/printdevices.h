@@ -1,11 +1,15 @@
 // The devices that print the report and write it as a PDF. They bring
 // pango, cairo and CUPS with them, which take longer to load than the rest
 // of the program together, so the program loads them from a module of its
-// own on the first print (printer.cpp) instead of at start-up.
+// own on the first print instead of at start-up. This is the module's
+// side of that boundary: what it exports, and how it lays out the sheet.
 #pragma once
 
-#include "printer.h"
+#include "printdevice.h"
 
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 namespace morvane {
@@ -25,6 +29,11 @@ struct PrintDevices
     // document has been written.
     PrintDevice *(*pdfFile)(const QString &path);
 };
+
+// The sheet the report is laid out on: portrait, with at least the quarter
+// inch a desk printer leaves on every side, more where the printer asks for
+// it. Margins in points.
+QPageLayout reportPage(const QPageSize &size, const QMarginsF &printerMargins = {});
 
 // The table, linked in directly (the tests) or looked up in the module
 // under kPrintDevicesSymbol.

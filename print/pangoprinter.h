@@ -3,7 +3,7 @@
 // text can be copied and searched with every Thai vowel and tone mark.
 #pragma once
 
-#include "printer.h"
+#include "printdevice.h"
 
 #include <QPageLayout>
 

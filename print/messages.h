@@ -2,7 +2,7 @@
 // wording can be read and mended together.
 #pragma once
 
-#include "printer.h"
+#include "printdevice.h"
 
 #include <QString>
 
