@@ -2,15 +2,21 @@
 //
 // The code runs one way, each folder a library that links only what lies
 // below it:
-//   engine/     calendar and sign rules, the reading keys; plain C++
-//   catalogue/  the 39 readings and WriteProphesy's composition; plain C++
+//   engine/     calendar and sign rules, the Thai date, the reading keys;
+//               plain C++
+//   catalogue/  the 39 readings, WriteProphesy's composition, and
+//               MakePrediction, which makes one prediction as a value
 //   ui/         what every window shares: fonts, clock, twips, pictures,
-//               the windows' sizes and colours; the start's warm-up
+//               message boxes, the windows' sizes, faces and colours; the
+//               start's warm-up
+//   print/      the print device interface and its messages; the devices
+//               (pango, cairo, CUPS) in a module loaded on the first print
 //   result/     Form2 (the shaped result window), Form3 (print layout), the
-//               report and the printer layer; it never sees Form1
-//   app/        Form1 (input), Form4 (About) and wiring.cpp, where the
-//               windows meet: Form1 hands Form2 its birth entry as a value
-//               and Form2 says by signal when it has gone
+//               report and the print command; it never sees Form1
+//   app/        Form1 (input), Form4 (About), the start-up preparation and
+//               wiring.cpp, where the windows meet: Form1 hands Form2 its
+//               birth entry as a value and Form2 says by signal when it
+//               has gone
 // This file starts the application and wires the windows together.
 #include "fonts.h"
 #include "form1.h"
