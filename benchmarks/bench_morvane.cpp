@@ -11,10 +11,14 @@
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
+#include "sharecard.h"
 #include "wiring.h"
 #include "writeprophesy.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -116,6 +120,37 @@ void BM_ReportToPdf(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
+
+// The longest reading there is: Wednesday, Libra, the Goat, position 7.
+Prediction longestPrediction()
+{
+    Prediction p = MakePrediction({u"สมหญิง ใจดี", 8, 10, 2523}, {2026, 12, 9, 16, 5, 0});
+    p.texts = WriteProphesy(3, 10, 2, 7);
+    return p;
+}
+
+void BM_ShareCardAsPng(benchmark::State &state)
+{
+    const Prediction in = longestPrediction();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (!writePng(shareCard(in), png))
+            state.SkipWithError("the picture could not be encoded");
+        bytes = png.size();
+    }
+    state.counters["kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_ShareCardAsPng)->Unit(benchmark::kMillisecond);
+
+void BM_CopyPrediction(benchmark::State &state)
+{
+    const Prediction in = longestPrediction();
+    for (auto _ : state)
+        QGuiApplication::clipboard()->setMimeData(shareMimeData(in));
+}
+BENCHMARK(BM_CopyPrediction)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
