@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSaveFile>
@@ -62,17 +64,22 @@ int jobState(int job)
     return result;
 }
 
+// Options of a job by their IPP names, over those the user keeps for the queue.
+using JobChoices = QList<std::pair<QByteArray, QByteArray>>;
+
 // Hands a finished PDF to a CUPS queue, with the options the user keeps for
 // that queue; every print job leaves the program here. A job counts as
 // taken only when the queue accepts jobs, takes the whole document, and has
 // not cancelled it by the time it answers.
-QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf)
+QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf, const JobChoices &choices = {})
 {
     const QByteArray name = queue.toUtf8();
     const QByteArray title = kJobTitle.toUtf8();
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
     if (!dest)
         return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? QueueOutcome::NoSpooler : QueueOutcome::Gone;
+    for (const auto &[name, value] : choices)
+        dest->num_options = cupsAddOption(name.constData(), value.constData(), dest->num_options, &dest->options);
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
     const bool paused = state && atoi(state) == IPP_PSTATE_STOPPED;
@@ -171,11 +178,13 @@ struct Holder
 class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
 {
 public:
-    SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
+    SystemPrinter(const QString &queue, const QPageLayout &page, const JobChoices &choices = {})
+        : PangoPrintDevice(device, page), queue_(queue), choices_(choices)
+    { }
 
     bool endDoc() override
     {
-        outcome_ = PangoPrintDevice::endDoc() ? sendToQueue(queue_, device.data()) : QueueOutcome::Failed;
+        outcome_ = PangoPrintDevice::endDoc() ? sendToQueue(queue_, device.data(), choices_) : QueueOutcome::Failed;
         return outcome_ == QueueOutcome::Printing || outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held;
     }
 
@@ -190,6 +199,7 @@ public:
 
 private:
     QString queue_;
+    JobChoices choices_;
     QueueOutcome outcome_ = QueueOutcome::Failed;
 };
 
@@ -253,11 +263,72 @@ PrintDevice *newPdfFile(const QString &path)
     return new PdfFile(path);
 }
 
+// What the print dialog's choices ask of the job, by their IPP names: the
+// copies, the sides and the paper, which is named too so that CUPS feeds
+// the sheet the report was set for. The rest of the dialog (pages per
+// sheet, page set, when to print, the driver's own options) Qt keeps as
+// CUPS options of the printer, under the engine property its CUPS support
+// has always used for them; they go with the job as chosen.
+JobChoices jobChoices(QPrinter &printer)
+{
+    JobChoices choices{{"copies", QByteArray::number(printer.copyCount())},
+                       {"media", printer.pageLayout().pageSize().key().toUtf8()}};
+    if (printer.copyCount() > 1)
+        choices.emplaceBack("multiple-document-handling", printer.collateCopies()
+                                                              ? "separate-documents-collated-copies"
+                                                              : "separate-documents-uncollated-copies");
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+        choices.emplaceBack("sides", "one-sided");
+        break;
+    case QPrinter::DuplexLongSide:
+        choices.emplaceBack("sides", "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        choices.emplaceBack("sides", "two-sided-short-edge");
+        break;
+    case QPrinter::DuplexAuto:  // as the queue is set up
+        break;
+    }
+    constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    const QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        choices.emplaceBack(options[i].toUtf8(), options[i + 1].toUtf8());
+    return choices;
+}
+
+QDialog *newPrintDialog(QWidget *parent, PrinterLookup &none, ChosenPrinter chosen)
+{
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    cupsFreeDests(count, dests);
+    if (count == 0) {
+        none.absence = noSpooler ? PrinterLookup::Absence::NoSpooler : PrinterLookup::Absence::NoPrinters;
+        return nullptr;
+    }
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    auto *dialog = new QPrintDialog(printer, parent);
+    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A PDF has a command of its own; the report is a page or two, so no
+    // range either.
+    dialog->setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
+    QObject::connect(dialog, &QDialog::accepted, dialog, [printer, chosen = std::move(chosen)] {
+        const QPageLayout asked = printer->pageLayout();
+        QPageLayout page = reportPage(asked.pageSize(), asked.marginsPoints());
+        page.setOrientation(asked.orientation());
+        chosen(std::make_unique<SystemPrinter>(printer->printerName(), page, jobChoices(*printer)));
+    });
+    return dialog;
+}
+
 }  // namespace
 
 const PrintDevices &printDevices()
 {
-    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile};
+    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile, newPrintDialog};
     return devices;
 }
 

@@ -66,6 +66,17 @@ PrinterProvider &defaultPrinter()
     return provider;
 }
 
+PrinterChooser &printerChooser()
+{
+    static PrinterChooser chooser = [](QWidget *parent, PrinterLookup &none, ChosenPrinter chosen) -> QDialog * {
+        if (const PrintDevices *devices = loadPrintDevices())
+            return devices->printDialog(parent, none, std::move(chosen));
+        none.device = std::make_unique<MissingModule>(printModulePath());
+        return nullptr;
+    };
+    return chooser;
+}
+
 std::unique_ptr<PrintDevice> pdfFile(const QString &path)
 {
     if (const PrintDevices *devices = loadPrintDevices())

@@ -7,12 +7,22 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
+class QWidget;
+
 namespace morvane {
 
 // Where the print command sends the report: the system's default printer
 // as CUPS resolves it at the moment of the click. Tests install their own.
 using PrinterProvider = std::function<PrinterLookup()>;
 PrinterProvider &defaultPrinter();
+
+// Qt's print dialog over `parent`, not yet open, to choose a printer, the
+// copies and the paper; once accepted, `chosen` gets the device to print
+// on. Null when there is none to choose: then `none` says why, or holds a
+// device that fails and says why. Tests install their own.
+using PrinterChooser = std::function<QDialog *(QWidget *parent, PrinterLookup &none, ChosenPrinter chosen)>;
+PrinterChooser &printerChooser();
 
 // A device that writes the report to a PDF file on an A4 sheet. The file
 // is replaced only once the whole document has been written; a save that
