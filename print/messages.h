@@ -11,11 +11,15 @@ namespace morvane::messages {
 // Headings of the boxes.
 extern const QString kPrintFailed;
 extern const QString kSaveFailed;
+extern const QString kSavePictureFailed;
 extern const QString kSentToPrinter;
 
 // After a failed print or save: the reading is still there, and what to do.
 extern const QString kPrintAgain;
 extern const QString kSaveAgain;
+// The same after a command of the sheet's menu.
+extern const QString kPrintOtherAgain;
+extern const QString kSaveFromMenuAgain;
 
 // The question that offers a PDF instead of paper.
 extern const QString kSaveAsPdfInstead;
