@@ -2,7 +2,8 @@
 # Prints a prediction through a real CUPS spooler: starts cupsd if it is not
 # running, adds a cups-pdf queue of its own, makes it the default for the
 # test only, clicks "พิมพ์" with that queue rejecting jobs, paused, named but
-# missing, and working, and checks the spooled PDF. Needs root, cups and
+# missing, and working, and checks the spooled PDF. A second queue is the
+# other printer the print dialog chooses. Needs root, cups and
 # printer-driver-cups-pdf; skips (exit 77) without them.
 set -euo pipefail
 program="$1"
@@ -24,6 +25,7 @@ fi
 out=$(mktemp -d)
 cleanup() {
   lpadmin -x "$queue" 2>/dev/null || true
+  lpadmin -x "${queue}Other" 2>/dev/null || true
   [ -n "$started" ] && kill "$started" || true
   rm -rf "$out"
 }
@@ -31,13 +33,15 @@ trap cleanup EXIT
 
 ppd=$(find /usr/share/ppd -name 'CUPS-PDF_opt.ppd' | head -1)
 lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd"
+lpadmin -p "${queue}Other" -v cups-pdf:/ -E -P "$ppd"
 # cups-pdf writes into ~/PDF of the job's owner, by the password file.
 spool="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$spool"
 before=$(ls "$spool" 2>/dev/null | wc -l)
 
 # The queue is the default for this process alone.
-PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" QT_QPA_PLATFORM=offscreen "$program"
+PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" MORVANE_CUPS_OTHER_QUEUE="${queue}Other" \
+  QT_QPA_PLATFORM=offscreen "$program"
 
 # Wait for cups-pdf to write the job.
 for _ in $(seq 150); do
