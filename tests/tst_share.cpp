@@ -99,7 +99,7 @@ class TestShare : public QObject
     void keep(const QImage &card, const char *name)
     {
         if (qEnvironmentVariableIsSet("MORVANE_KEEP_PNG"))
-            card.save(kept_.filePath(QLatin1String(name) + QLatin1String(".png")));
+            QVERIFY(savePng(card, kept_.filePath(QLatin1String(name) + QLatin1String(".png"))).isEmpty());
     }
 
 private slots:
@@ -243,6 +243,8 @@ private slots:
         QFile file(dir.filePath(written));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(QDir(dir.path()).entryList().join(u' ')));
         QCOMPARE(file.read(4), magic);
+        if (picture || typed.endsWith(QLatin1String(".PNG")))  // the picture, every pixel of it
+            QCOMPARE(QImage(file.fileName()).convertToFormat(QImage::Format_RGB32), shareCard(f->prediction()));
         QCOMPARE(test::shownWindow<Form2>(), f);  // saving keeps the sheet
     }
 
