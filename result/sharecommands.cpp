@@ -217,10 +217,10 @@ void ShareCommands::openMenuByKey()
 void ShareCommands::copyReading()
 {
     QGuiApplication::clipboard()->setMimeData(shareMimeData(sheet_.prediction()));
-    const QPoint pointer = QCursor::pos();
-    QToolTip::showText(
-        sheet_.rect().contains(sheet_.mapFromGlobal(pointer)) ? pointer : sheet_.mapToGlobal(sheet_.rect().center()),
-        QStringLiteral(u"คัดลอกคำทำนายแล้ว"), &sheet_, QRect(), 2000);
+    // Said over the ornament between the commands: the pointer may be
+    // anywhere, and Wayland does not say where.
+    const QPoint above(sheet_.width() / 2 - 50, sheet_.Lbl_Print->y() - 24);
+    QToolTip::showText(sheet_.mapToGlobal(above), QStringLiteral(u"คัดลอกคำทำนายแล้ว"), &sheet_, QRect(), 2000);
 }
 
 void ShareCommands::copyByKey()
