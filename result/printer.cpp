@@ -24,7 +24,7 @@ public:
     bool endDoc() override { return false; }
     QString errorText() const override
     {
-        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมใหม่").arg(QDir::toNativeSeparators(path_));
+        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมนี้อีกครั้ง").arg(QDir::toNativeSeparators(path_));
     }
 
 private:

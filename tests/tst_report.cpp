@@ -458,7 +458,7 @@ private slots:
         auto pdf = pdfFile(path);
         printModulePath() = module;
         QVERIFY(!printReport(*pdf, sample(), kPrinted));
-        QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมใหม่")));
+        QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมนี้อีกครั้ง")));
         QVERIFY(!QFile::exists(path));
     }
 
