@@ -351,7 +351,7 @@ void Form1::resultClosed()
 void Form1::nameTooLong()
 {
     QToolTip::showText(TxtName->mapToGlobal(QPoint(0, TxtName->height())),
-                       QStringLiteral(u"ชื่อยาวได้ไม่เกิน %1 ตัวอักษร ข้อความส่วนที่เกินจึงไม่ได้ใส่ลงในช่องชื่อ")
+                       QStringLiteral(u"ชื่อยาวได้ไม่เกิน %1 ตัวอักษร จึงไม่ได้ใส่ข้อความที่เพิ่งวางหรือพิมพ์ลงในช่องชื่อ")
                            .arg(QLocale().toString(kNameMaxLength)),
                        TxtName);
 }

@@ -12,7 +12,7 @@ const QString kSentToPrinter = QStringLiteral(u"ส่งคำทำนาย�
 const QString kPrintAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม แก้ไขสาเหตุข้างต้นแล้วคลิก \"พิมพ์\" อีกครั้ง");
 const QString kSaveAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม คลิก \"พิมพ์\" อีกครั้งเพื่อบันทึกในโฟลเดอร์อื่น");
 
-const QString kNoAnswerDetails = QStringLiteral(u"รอคำตอบอยู่นานแต่ไม่ได้รับคำตอบ ระบบการพิมพ์อาจค้างอยู่ หรือเครือข่ายอาจขัดข้อง\n"
+const QString kNoAnswerDetails = QStringLiteral(u"รอนานแล้วแต่ยังไม่มีคำตอบกลับมา ระบบการพิมพ์อาจค้างอยู่ หรือเครือข่ายอาจขัดข้อง\n"
                                                 u"คำทำนายจึงยังไม่ได้พิมพ์ออกมา");
 
 const QString kSaveAsPdfInstead = QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่");
