@@ -267,7 +267,7 @@ void Form1::warnAboutClock()
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), what, QMessageBox::Ok, this);
     box->setObjectName(QStringLiteral("ClockWarning"));
     box->setInformativeText(
-        QStringLiteral(u"โปรแกรมใช้วันที่ของเครื่องคำนวณอายุ คำทำนายรายปี และรายการปีเกิด หากวันที่ผิด ผลจะคลาดเคลื่อน "
+        QStringLiteral(u"โปรแกรมใช้วันที่ของเครื่องเพื่อคำนวณอายุ เลือกคำทำนายรายปี และสร้างรายการปีเกิด หากวันที่ผิด ผลจะคลาดเคลื่อน "
                        u"กรุณาตั้งวันที่ให้ถูกต้อง แล้วเปิดโปรแกรมอีกครั้ง"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
@@ -351,7 +351,7 @@ void Form1::resultClosed()
 void Form1::nameTooLong()
 {
     QToolTip::showText(TxtName->mapToGlobal(QPoint(0, TxtName->height())),
-                       QStringLiteral(u"ชื่อยาวได้ไม่เกิน %1 ตัวอักษร ข้อความที่วางหรือพิมพ์เพิ่มจึงไม่ได้ใส่ลงในช่องชื่อ")
+                       QStringLiteral(u"ชื่อยาวได้ไม่เกิน %1 ตัวอักษร จึงไม่ได้ใส่ข้อความที่เพิ่งวางหรือพิมพ์ลงในช่องชื่อ")
                            .arg(QLocale().toString(kNameMaxLength)),
                        TxtName);
 }

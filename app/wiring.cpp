@@ -23,6 +23,9 @@ void wireWindows(Form1 &form1)
         form1.hide();
         centreOnScreen(*form2, screen);
         form2->show();
+        // With no window manager nothing gives the sheet the keyboard, and
+        // Esc and Ctrl+P would go nowhere until it was clicked.
+        form2->activateWindow();
     });
     QObject::connect(&form1, &Form1::aboutRequested, &form1, [&form1] { Form4::open(form1); });
 }

@@ -16,14 +16,24 @@ const QString kSaveAgain = QStringLiteral(u"คำทำนายยังแส
 const QString kPrintOtherAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม แก้ไขสาเหตุข้างต้นแล้วสั่งพิมพ์อีกครั้ง หรือเลือกเครื่องพิมพ์อื่น");
 const QString kSaveFromMenuAgain
     = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม กด Ctrl+S หรือคลิกขวาบนแผ่นกระดาษเพื่อบันทึกอีกครั้งในโฟลเดอร์อื่น");
+const QString kNoAnswerDetails = QStringLiteral(u"รอนานแล้วแต่ยังไม่มีคำตอบกลับมา ระบบการพิมพ์อาจค้างอยู่ หรือเครือข่ายอาจขัดข้อง\n"
+                                                u"คำทำนายจึงยังไม่ได้พิมพ์ออกมา");
 
 const QString kSaveAsPdfInstead = QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่");
+
+QString noAnswer(const QString &server)
+{
+    return server.isEmpty() ? QStringLiteral(u"ระบบการพิมพ์ของคอมพิวเตอร์เครื่องนี้ไม่ตอบสนอง")
+                            : QStringLiteral(u"เซิร์ฟเวอร์การพิมพ์ \"%1\" ไม่ตอบสนอง").arg(server);
+}
 
 QString noPrinter(PrinterLookup::Absence absence, const QString &name)
 {
     switch (absence) {
     case PrinterLookup::Absence::NoPrinters:
         break;
+    case PrinterLookup::Absence::NoAnswer:
+        return noAnswer(name);
     case PrinterLookup::Absence::NoDefault:
         return QStringLiteral(u"ยังไม่ได้ตั้งเครื่องพิมพ์เริ่มต้น");
     case PrinterLookup::Absence::DefaultGone:
@@ -41,6 +51,8 @@ QString noPrinterDetails(PrinterLookup::Absence absence)
         return QStringLiteral(u"มีเครื่องพิมพ์อยู่ แต่ยังไม่ได้เลือกเครื่องใดเป็นเครื่องพิมพ์เริ่มต้น");
     case PrinterLookup::Absence::DefaultGone:
         return QStringLiteral(u"เครื่องพิมพ์ชื่อนี้ถูกตั้งไว้เป็นเครื่องพิมพ์เริ่มต้น แต่ไม่มีอยู่ในคอมพิวเตอร์เครื่องนี้");
+    case PrinterLookup::Absence::NoAnswer:
+        return kNoAnswerDetails;
     case PrinterLookup::Absence::NoPrinters:
     case PrinterLookup::Absence::NoSpooler:
         break;
@@ -68,6 +80,8 @@ QString queueTrouble(QueueOutcome outcome, const QString &queue)
         return QStringLiteral(u"งานพิมพ์ที่ส่งไปยังเครื่องพิมพ์ \"%1\" ถูกยกเลิกก่อนพิมพ์ออกมา").arg(queue);
     case QueueOutcome::NoSpooler:
         return QStringLiteral(u"ติดต่อระบบการพิมพ์ของคอมพิวเตอร์เครื่องนี้ไม่ได้");
+    case QueueOutcome::NoAnswer:
+        return noAnswer(QString());
     case QueueOutcome::Failed:
         break;
     }

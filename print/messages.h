@@ -24,6 +24,11 @@ extern const QString kSaveFromMenuAgain;
 // The question that offers a PDF instead of paper.
 extern const QString kSaveAsPdfInstead;
 
+// The print system took too long to answer: a heading naming the server
+// (this computer's own when `server` is empty), and the lines under it.
+QString noAnswer(const QString &server);
+extern const QString kNoAnswerDetails;
+
 // Why there is no printer to print on: the heading of the box that offers a
 // PDF, and a line under it (empty when the heading says all).
 QString noPrinter(PrinterLookup::Absence absence, const QString &name);

@@ -64,6 +64,7 @@ struct PangoPrintDevice::Pango
         cairo_font_options_destroy(options);
         pango_context_set_language(context, pango_language_from_string("th"));
         layout = pango_layout_new(context);
+        pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
         font = pango_font_description_new();
     }
 
@@ -106,23 +107,31 @@ struct PangoPrintDevice::Pango
     }
 };
 
-PangoPrintDevice::PangoPrintDevice(QIODevice &output, const QPageLayout &page)
-    : output_(output), page_(page), pango_(std::make_unique<Pango>())
+PangoPrintDevice::PangoPrintDevice(QIODevice &output, const QPageLayout &page) : output_(output), page_(page) { }
+
+// Made at the first use, on the thread that lays the report out: the device
+// itself may be made on another, where pango's default font map is not the
+// one that thread uses.
+PangoPrintDevice::Pango &PangoPrintDevice::pango()
 {
-    pango_layout_set_wrap(pango_->layout, PANGO_WRAP_WORD_CHAR);
+    if (!pango_)
+        pango_ = std::make_unique<Pango>();
+    return *pango_;
 }
 
 PangoPrintDevice::~PangoPrintDevice()
 {
     // An abandoned document is closed here, while its output is still at hand.
-    pango_->closeSurface();
+    if (pango_)
+        pango_->closeSurface();
 }
 
 bool PangoPrintDevice::begin()
 {
     if (!output_.isOpen() && !output_.open(QIODevice::WriteOnly))
         return false;
-    pango_->closeSurface();
+    Pango &p = pango();
+    p.closeSurface();
     writeFailed_ = false;
     const QRect sheet = page_.fullRectPoints();
     const auto write = [](void *closure, const unsigned char *data, unsigned int length) {
@@ -131,16 +140,16 @@ bool PangoPrintDevice::begin()
             self->writeFailed_ = true;
         return self->writeFailed_ ? CAIRO_STATUS_WRITE_ERROR : CAIRO_STATUS_SUCCESS;
     };
-    pango_->surface = cairo_pdf_surface_create_for_stream(write, this, sheet.width(), sheet.height());
-    pango_->cr = cairo_create(pango_->surface);
-    if (cairo_status(pango_->cr) != CAIRO_STATUS_SUCCESS) {
-        pango_->closeSurface();
+    p.surface = cairo_pdf_surface_create_for_stream(write, this, sheet.width(), sheet.height());
+    p.cr = cairo_create(p.surface);
+    if (cairo_status(p.cr) != CAIRO_STATUS_SUCCESS) {
+        p.closeSurface();
         return false;
     }
-    cairo_pdf_surface_set_metadata(pango_->surface, CAIRO_PDF_METADATA_TITLE, "คำทำนาย");
-    cairo_pdf_surface_set_metadata(pango_->surface, CAIRO_PDF_METADATA_CREATOR,
+    cairo_pdf_surface_set_metadata(p.surface, CAIRO_PDF_METADATA_TITLE, "คำทำนาย");
+    cairo_pdf_surface_set_metadata(p.surface, CAIRO_PDF_METADATA_CREATOR,
                                    (QByteArray("Morvane ") + kVersion).constData());
-    pango_cairo_update_layout(pango_->cr, pango_->layout);
+    pango_cairo_update_layout(p.cr, p.layout);
     pages_ = 1;
     brokenLines_ = 0;
     x_ = 0;
@@ -158,10 +167,10 @@ void PangoPrintDevice::setFontSize(qreal points)
 {
     fontSize_ = points;
     const FontChoice face = resolveFamily(fontName_);
-    pango_font_description_set_family(pango_->font, face.family.toUtf8().constData());
-    pango_font_description_set_size(pango_->font,
-                                    static_cast<gint>(points * printScale(fontName_, face) * PANGO_SCALE));
-    pango_layout_set_font_description(pango_->layout, pango_->font);
+    Pango &p = pango();
+    pango_font_description_set_family(p.font, face.family.toUtf8().constData());
+    pango_font_description_set_size(p.font, static_cast<gint>(points * printScale(fontName_, face) * PANGO_SCALE));
+    pango_layout_set_font_description(p.layout, p.font);
 }
 
 void PangoPrintDevice::setCurrentX(float twips)
@@ -171,8 +180,8 @@ void PangoPrintDevice::setCurrentX(float twips)
 
 float PangoPrintDevice::textWidth(const QString &text)
 {
-    pango_->setText(text, -1, 0);
-    return static_cast<float>(pango_->extents().width * kTwipsPerPoint / PANGO_SCALE);
+    pango().setText(text, -1, 0);
+    return static_cast<float>(pango().extents().width * kTwipsPerPoint / PANGO_SCALE);
 }
 
 void PangoPrintDevice::print(const QString &text)
@@ -186,12 +195,13 @@ void PangoPrintDevice::print(const QString &text)
 
 void PangoPrintDevice::printLine(const QString &line)
 {
-    if (!pango_->cr)
+    Pango &p = pango();
+    if (!p.cr)
         return;
     const QRect area = page_.paintRectPoints();
     if (line.isEmpty()) {
-        pango_->setText(QString(), -1, 0);
-        y_ += qreal(pango_->extents().height) / PANGO_SCALE;
+        p.setText(QString(), -1, 0);
+        y_ += qreal(p.extents().height) / PANGO_SCALE;
         return;
     }
     // The first piece starts at the current position and the rest at the
@@ -199,9 +209,9 @@ void PangoPrintDevice::printLine(const QString &line)
     qreal x = std::max<qreal>(0, x_ / kTwipsPerPoint);
     if (x >= area.width())
         x = 0;
-    pango_->setText(line, area.width() * PANGO_SCALE, static_cast<int>(x * PANGO_SCALE));
+    p.setText(line, area.width() * PANGO_SCALE, static_cast<int>(x * PANGO_SCALE));
 
-    PangoLayoutIter *it = pango_layout_get_iter(pango_->layout);
+    PangoLayoutIter *it = pango_layout_get_iter(p.layout);
     bool first = true;
     do {
         PangoRectangle logical;
@@ -209,12 +219,12 @@ void PangoPrintDevice::printLine(const QString &line)
         const qreal height = qreal(logical.height) / PANGO_SCALE;
         const qreal ascent = qreal(pango_layout_iter_get_baseline(it) - logical.y) / PANGO_SCALE;
         if (y_ > 0 && y_ + height > area.height()) {
-            cairo_show_page(pango_->cr);
+            cairo_show_page(p.cr);
             ++pages_;
             y_ = 0;
         }
-        cairo_move_to(pango_->cr, area.left() + qreal(logical.x) / PANGO_SCALE, area.top() + y_ + ascent);
-        pango_cairo_show_layout_line(pango_->cr, pango_layout_iter_get_line_readonly(it));
+        cairo_move_to(p.cr, area.left() + qreal(logical.x) / PANGO_SCALE, area.top() + y_ + ascent);
+        pango_cairo_show_layout_line(p.cr, pango_layout_iter_get_line_readonly(it));
         y_ += height;
         if (!first)
             ++brokenLines_;
@@ -225,7 +235,7 @@ void PangoPrintDevice::printLine(const QString &line)
 
 bool PangoPrintDevice::endDoc()
 {
-    return pango_->closeSurface() && !writeFailed_;
+    return pango().closeSurface() && !writeFailed_;
 }
 
 }  // namespace morvane

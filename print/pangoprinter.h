@@ -40,6 +40,7 @@ public:
 
 private:
     struct Pango;
+    Pango &pango();
     void printLine(const QString &line);
 
     QIODevice &output_;

@@ -27,11 +27,19 @@ public:
     // next line; a CR inside the text starts a new line too. An empty text
     // leaves one blank line of the current size.
     virtual void print(const QString &text) = 0;
-    // Ends the document and sends it off; false when that failed.
+    // Ends the document; false when that failed.
     virtual bool endDoc() = 0;
-    // What went wrong, for the user, after begin() or endDoc() failed.
+    // Hands the ended document on to where it goes, a print queue; false
+    // when that failed. It may wait for the print system, for a bounded
+    // time, so the print command calls it off the user interface's thread:
+    // it touches nothing but the device. A file is whole at endDoc().
+    virtual bool deliver() { return true; }
+    // After deliver() failed: true when the print system did not answer in
+    // time, rather than refused the job.
+    virtual bool unanswered() const { return false; }
+    // What went wrong, for the user, after begin(), endDoc() or deliver() failed.
     virtual QString errorText() const { return QString(); }
-    // What the user should know after endDoc() succeeded, such as a job
+    // What the user should know after deliver() succeeded, such as a job
     // that waits in a paused printer's queue; empty when all is well.
     virtual QString noteText() const { return QString(); }
 };
@@ -44,11 +52,12 @@ struct PrinterLookup
         NoPrinters,   // no printer at all
         NoDefault,    // printers, but none is the default
         DefaultGone,  // the default is named (PRINTER, LPDEST, lpoptions) but does not exist
-        NoSpooler,    // the printing system does not answer
+        NoSpooler,    // no print system to connect to
+        NoAnswer,     // the print system took connections but did not answer in time
     };
     std::unique_ptr<PrintDevice> device;
     Absence absence = Absence::NoPrinters;
-    QString name;  // the missing default's name
+    QString name;  // the missing default's name, or the server that did not answer
 };
 
 // Where the print dialog hands the printer the user chose, with the copies
@@ -63,7 +72,8 @@ enum class QueueOutcome {
     Rejecting,  // the queue is set not to accept jobs
     Gone,       // the queue no longer exists
     Cancelled,  // accepted, then cancelled or aborted at once
-    NoSpooler,  // the printing system does not answer
+    NoSpooler,  // no print system to connect to
+    NoAnswer,   // the print system did not answer in time
     Failed,     // any other refusal
 };
 

@@ -10,12 +10,13 @@
 #include <QPrintDialog>
 #include <QPrintEngine>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QSaveFile>
+#include <QSizeF>
 
 #include <cups/cups.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 
@@ -34,8 +35,71 @@ namespace {
 
 const QString kJobTitle = QStringLiteral(u"Morvane - คำทำนาย");
 
-QueueOutcome outcomeOf(ipp_status_t status)
+// How long the print system may stay silent before the program stops
+// waiting and says so: connecting, or waiting for any one answer. A lookup
+// (the default printer, its paper, a job's state) is a short answer from a
+// server nearby; sending a job moves the whole PDF and lets the server
+// spool it, so it may take longer.
+constexpr int kLookupSeconds = 5;
+constexpr int kSendSeconds = 30;
+
+// A connection to the print server libcups would use (CUPS_SERVER,
+// client.conf, the local socket), on which no wait outlasts its limit.
+// libcups's own default connection would wait minutes for a server that
+// takes the connection and never answers.
+class Connection
 {
+public:
+    explicit Connection(int seconds)
+    {
+        int cancel = 0;
+        const auto started = std::chrono::steady_clock::now();
+        http_ = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, seconds * 1000, &cancel);
+        if (!http_) {
+            // Refused at once: no print system. Still trying at the limit: no answer.
+            timedOut_ = std::chrono::steady_clock::now() - started >= std::chrono::seconds(seconds);
+            return;
+        }
+        httpSetTimeout(http_, seconds, &Connection::giveUp, this);
+    }
+    ~Connection()
+    {
+        if (http_)
+            httpClose(http_);
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    http_t *http() const { return http_; }
+    // The server took too long, to connect or to answer.
+    bool timedOut() const { return timedOut_; }
+
+private:
+    // libcups asks once a wait has lasted the limit; the answer is no.
+    static int giveUp(http_t *, void *data)
+    {
+        static_cast<Connection *>(data)->timedOut_ = true;
+        return 0;
+    }
+
+    http_t *http_ = nullptr;
+    bool timedOut_ = false;
+};
+
+// The print server's name for the user, or empty for this computer's own.
+QString serverName()
+{
+    const QString server = QString::fromUtf8(cupsServer());
+    if (server.startsWith(u'/') || server == QLatin1String("localhost")
+        || server.startsWith(QLatin1String("localhost:")))
+        return QString();
+    return server;
+}
+
+QueueOutcome outcomeOf(const Connection &connection, ipp_status_t status)
+{
+    if (connection.timedOut())
+        return QueueOutcome::NoAnswer;
     switch (status) {
     case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
         return QueueOutcome::Rejecting;
@@ -49,7 +113,7 @@ QueueOutcome outcomeOf(ipp_status_t status)
 }
 
 // Where a job stands now, or 0 when the spooler cannot say.
-int jobState(int job)
+int jobState(const Connection &connection, int job)
 {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
@@ -57,7 +121,7 @@ int jobState(int job)
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_t *response = cupsDoRequest(connection.http(), request, "/");
     ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
     const int result = state ? ippGetInteger(state, 0) : 0;
     ippDelete(response);
@@ -70,14 +134,22 @@ using JobChoices = QList<std::pair<QByteArray, QByteArray>>;
 // Hands a finished PDF to a CUPS queue, with the options the user keeps for
 // that queue; every print job leaves the program here. A job counts as
 // taken only when the queue accepts jobs, takes the whole document, and has
-// not cancelled it by the time it answers.
+// not cancelled it by the time it answers. A job the server took whose
+// state it then does not tell in time is taken.
 QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf, const JobChoices &choices = {})
 {
+    const Connection connection(kSendSeconds);
+    if (!connection.http())
+        return connection.timedOut() ? QueueOutcome::NoAnswer : QueueOutcome::NoSpooler;
+    http_t *http = connection.http();
     const QByteArray name = queue.toUtf8();
     const QByteArray title = kJobTitle.toUtf8();
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, name.constData(), nullptr);
-    if (!dest)
+    cups_dest_t *dest = cupsGetNamedDest(http, name.constData(), nullptr);
+    if (!dest) {
+        if (connection.timedOut())
+            return QueueOutcome::NoAnswer;
         return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? QueueOutcome::NoSpooler : QueueOutcome::Gone;
+    }
     for (const auto &[name, value] : choices)
         dest->num_options = cupsAddOption(name.constData(), value.constData(), dest->num_options, &dest->options);
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
@@ -87,28 +159,30 @@ QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf, const JobC
         cupsFreeDests(1, dest);
         return QueueOutcome::Rejecting;
     }
-    const int job
-        = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), title.constData(), dest->num_options, dest->options);
+    const int job = cupsCreateJob(http, name.constData(), title.constData(), dest->num_options, dest->options);
     cupsFreeDests(1, dest);
     if (job <= 0)
-        return outcomeOf(cupsLastError());
+        return outcomeOf(connection, cupsLastError());
     ipp_status_t status = IPP_STATUS_ERROR_INTERNAL;
-    if (cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1)
-        == HTTP_STATUS_CONTINUE) {
-        const bool written
-            = cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
+    if (cupsStartDocument(http, name.constData(), job, title.constData(), CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE) {
+        const bool written = cupsWriteRequestData(http, pdf.constData(), size_t(pdf.size())) == HTTP_STATUS_CONTINUE;
         // The request is finished even after a failed write, so the answer is read.
-        status = cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData());
+        status = cupsFinishDocument(http, name.constData());
         if (!written && status < IPP_STATUS_REDIRECTION_OTHER_SITE)
             status = IPP_STATUS_ERROR_INTERNAL;
     } else {
         status = cupsLastError();
     }
-    if (status >= IPP_STATUS_REDIRECTION_OTHER_SITE) {
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
-        return outcomeOf(status);
+    if (status >= IPP_STATUS_REDIRECTION_OTHER_SITE || connection.timedOut()) {
+        // Half a job is no job: the server is asked to drop it, on a
+        // connection of its own, as briefly as a lookup.
+        const QueueOutcome outcome = outcomeOf(connection, status);
+        const Connection cancel(kLookupSeconds);
+        if (cancel.http())
+            cupsCancelJob2(cancel.http(), name.constData(), job, 0);
+        return outcome;
     }
-    switch (jobState(job)) {
+    switch (jobState(connection, job)) {
     case IPP_JSTATE_CANCELED:
     case IPP_JSTATE_ABORTED:
         return QueueOutcome::Cancelled;
@@ -149,12 +223,16 @@ QString namedDefault()
 }
 
 // Why CUPS has no default printer to give.
-PrinterLookup::Absence whyNoDefault(QString &name)
+PrinterLookup::Absence whyNoDefault(const Connection &connection, QString &name)
 {
     cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = cupsGetDests2(connection.http(), &dests);
     const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
     cupsFreeDests(count, dests);
+    if (connection.timedOut()) {
+        name = serverName();
+        return PrinterLookup::Absence::NoAnswer;
+    }
     if (noSpooler)
         return PrinterLookup::Absence::NoSpooler;
     name = namedDefault();
@@ -182,13 +260,24 @@ public:
         : PangoPrintDevice(device, page), queue_(queue), choices_(choices)
     { }
 
-    bool endDoc() override
+    // The PDF is whole in memory; deliver() sends it.
+    bool endDoc() override { return PangoPrintDevice::endDoc(); }
+
+    bool deliver() override
     {
-        outcome_ = PangoPrintDevice::endDoc() ? sendToQueue(queue_, device.data(), choices_) : QueueOutcome::Failed;
+        outcome_ = sendToQueue(queue_, device.data(), choices_);
+        if (outcome_ == QueueOutcome::NoAnswer)
+            server_ = serverName();
         return outcome_ == QueueOutcome::Printing || outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held;
     }
 
-    QString errorText() const override { return messages::queueTrouble(outcome_, queue_); }
+    bool unanswered() const override { return outcome_ == QueueOutcome::NoAnswer; }
+
+    QString errorText() const override
+    {
+        return outcome_ == QueueOutcome::NoAnswer ? messages::noAnswer(server_)
+                                                  : messages::queueTrouble(outcome_, queue_);
+    }
 
     QString noteText() const override
     {
@@ -200,6 +289,7 @@ public:
 private:
     QString queue_;
     JobChoices choices_;
+    QString server_;
     QueueOutcome outcome_ = QueueOutcome::Failed;
 };
 
@@ -242,19 +332,47 @@ private:
     bool replacing_ = false;
 };
 
+// The sheet and margins a queue is set up for; A4 where it does not say.
+QPageLayout pageOf(const Connection &connection, cups_dest_t *dest)
+{
+    cups_size_t size{};
+    cups_dinfo_t *info = cupsCopyDestInfo(connection.http(), dest);
+    const bool known = info && cupsGetDestMediaDefault(connection.http(), dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    cupsFreeDestInfo(info);
+    if (!known || size.width <= 0 || size.length <= 0)
+        return reportPage(QPageSize(QPageSize::A4));
+    // CUPS measures in hundredths of a millimetre.
+    const auto points = [](int hundredths) { return hundredths * 72.0 / 2540.0; };
+    const QPageSize paper(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter, QString(),
+                          QPageSize::FuzzyMatch);
+    return reportPage(paper, QMarginsF(points(size.left), points(size.top), points(size.right), points(size.bottom)));
+}
+
 PrinterLookup lookUpDefaultPrinter()
 {
     PrinterLookup found;
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
+    const Connection connection(kLookupSeconds);
+    if (!connection.http()) {
+        found.absence = connection.timedOut() ? PrinterLookup::Absence::NoAnswer : PrinterLookup::Absence::NoSpooler;
+        found.name = serverName();
+        return found;
+    }
+    cups_dest_t *dest = cupsGetNamedDest(connection.http(), nullptr, nullptr);
     if (!dest) {
-        found.absence = whyNoDefault(found.name);
+        found.absence = connection.timedOut() ? PrinterLookup::Absence::NoAnswer : whyNoDefault(connection, found.name);
+        if (found.absence == PrinterLookup::Absence::NoAnswer)
+            found.name = serverName();
         return found;
     }
     const QString queue = QString::fromUtf8(dest->name);
+    const QPageLayout page = pageOf(connection, dest);
     cupsFreeDests(1, dest);
-    // The sheet and margins the queue is set up for.
-    const QPageLayout page = QPrinter(QPrinterInfo::printerInfo(queue), QPrinter::HighResolution).pageLayout();
-    found.device = std::make_unique<SystemPrinter>(queue, reportPage(page.pageSize(), page.marginsPoints()));
+    if (connection.timedOut()) {
+        found.absence = PrinterLookup::Absence::NoAnswer;
+        found.name = serverName();
+        return found;
+    }
+    found.device = std::make_unique<SystemPrinter>(queue, page);
     return found;
 }
 
@@ -297,16 +415,27 @@ JobChoices jobChoices(QPrinter &printer)
     return choices;
 }
 
-QDialog *newPrintDialog(QWidget *parent, PrinterLookup &none, ChosenPrinter chosen)
+bool printersToChoose(PrinterLookup &none)
 {
+    const Connection connection(kLookupSeconds);
     cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const int count = connection.http() ? cupsGetDests2(connection.http(), &dests) : 0;
     const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
     cupsFreeDests(count, dests);
-    if (count == 0) {
-        none.absence = noSpooler ? PrinterLookup::Absence::NoSpooler : PrinterLookup::Absence::NoPrinters;
-        return nullptr;
+    if (connection.timedOut()) {
+        none.absence = PrinterLookup::Absence::NoAnswer;
+        none.name = serverName();
+        return false;
     }
+    if (count > 0)
+        return true;
+    none.absence
+        = !connection.http() || noSpooler ? PrinterLookup::Absence::NoSpooler : PrinterLookup::Absence::NoPrinters;
+    return false;
+}
+
+QDialog *newPrintDialog(QWidget *parent, ChosenPrinter chosen)
+{
     auto *printer = new QPrinter(QPrinter::HighResolution);
     auto *dialog = new QPrintDialog(printer, parent);
     dialog->setObjectName(QStringLiteral("PrintDialog"));
@@ -328,7 +457,8 @@ QDialog *newPrintDialog(QWidget *parent, PrinterLookup &none, ChosenPrinter chos
 
 const PrintDevices &printDevices()
 {
-    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile, newPrintDialog};
+    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile, printersToChoose,
+                                      newPrintDialog};
     return devices;
 }
 

@@ -31,12 +31,18 @@ struct PrintDevices
     // The report written to a PDF file, replaced only once the whole
     // document has been written.
     PrintDevice *(*pdfFile)(const QString &path);
+    // Whether there is a printer to choose, asked within the same limits as
+    // the default printer, so off the windows' thread; when there is none,
+    // why, in `none`.
+    bool (*printersToChoose)(PrinterLookup &none);
     // Qt's print dialog over `parent`, not yet open, to choose a printer,
     // the copies and the paper. Once the user accepts, `chosen` gets a
-    // device that sets the report as the default printer's does and sends
-    // it to the printer chosen as one job, with those choices. Null when
-    // there is no printer to choose, with why in `none`.
-    QDialog *(*printDialog)(QWidget *parent, PrinterLookup &none, ChosenPrinter chosen);
+    // device that sets the report as the default printer's does and hands
+    // it to the printer chosen as one job, with those choices. Qt's dialog
+    // asks the print system itself, on the windows' thread and with no
+    // limit of ours, so it is made only once printersToChoose() has had an
+    // answer.
+    QDialog *(*printDialog)(QWidget *parent, ChosenPrinter chosen);
 };
 
 // The sheet the report is laid out on: portrait, with at least the quarter

@@ -206,6 +206,10 @@ void Form2::closeEvent(QCloseEvent *event)
     // However the window goes (ปิด, Esc, the end of printing, the window
     // manager), it leaves the screen before anyone hears it has gone.
     QWidget::closeEvent(event);
+    // Not while the print system is being asked: the sheet goes once the
+    // job is handed over, or stays with the reading when it is not.
+    if (print_->busy())
+        event->ignore();
     if (!event->isAccepted() || closed_)
         return;
     closed_ = true;

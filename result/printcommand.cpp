@@ -10,28 +10,123 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QThread>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
 
 namespace morvane {
+namespace {
+
+// How long the print command waits for the print module before it stops
+// waiting. The module gives up on a print system that falls silent within
+// seconds; this is the last word on one that answers, but too slowly to
+// wait for.
+constexpr int kLookupLimitMs = 60 * 1000;
+constexpr int kSendLimitMs = 5 * 60 * 1000;
+
+}  // namespace
 
 PrintCommand::PrintCommand(QWidget &sheet) : QObject(&sheet), sheet_(sheet) { }
+
+template <typename Result>
+void PrintCommand::offThread(std::function<Result()> work, std::function<void(Result)> then, int limitMs,
+                             std::function<void()> late)
+{
+    // The worker keeps its result where both threads can reach it, and
+    // nothing of this object: the thread may outlive the sheet.
+    auto result = std::make_shared<std::optional<Result>>();
+    auto answered = std::make_shared<bool>(false);
+    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [result, answered, then = std::move(then)] {
+        if (!std::exchange(*answered, true))
+            then(std::move(**result));
+    });
+    QTimer::singleShot(limitMs, this, [answered, late = std::move(late)] {
+        if (!std::exchange(*answered, true))
+            late();
+    });
+    thread->start();
+}
+
+void PrintCommand::setBusy(bool busy)
+{
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
+}
 
 void PrintCommand::print(const Prediction &prediction)
 {
     const QDateTime moment = clock().now();
-    PrinterLookup found = defaultPrinter() ? defaultPrinter()() : PrinterLookup{};
-    if (!found.device) {
-        offerPdf(prediction, moment, found);
+    setBusy(true);
+    const auto noAnswer = [this, prediction, moment] {
+        setBusy(false);
+        offerPdf(prediction, moment, messages::noAnswer(QString()), messages::kNoAnswerDetails);
+    };
+    // Asked afresh at every click: a queue added, removed or made the
+    // default while the program runs is seen at once.
+    const PrinterProvider provider = defaultPrinter();
+    offThread<std::shared_ptr<PrinterLookup>>(
+        [provider] { return std::make_shared<PrinterLookup>(provider ? provider() : PrinterLookup{}); },
+        [this, prediction, moment](std::shared_ptr<PrinterLookup> found) {
+            if (!found->device) {
+                setBusy(false);
+                offerPdf(prediction, moment, messages::noPrinter(found->absence, found->name),
+                         messages::noPrinterDetails(found->absence));
+                return;
+            }
+            printFound(prediction, moment, std::move(found->device), messages::kPrintAgain);
+        },
+        kLookupLimitMs, noAnswer);
+}
+
+void PrintCommand::printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again)
+{
+    setBusy(true);
+    printFound(prediction, clock().now(), std::move(printer), again);
+}
+
+void PrintCommand::printFound(const Prediction &prediction, const QDateTime &moment,
+                              std::shared_ptr<PrintDevice> printer, const QString &again)
+{
+    // Laid out here, where the fonts are; only the sending waits on the
+    // print system.
+    if (!printReport(*printer, prediction, moment)) {
+        setBusy(false);
+        fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
         return;
     }
-    PrintDevice &printer = *found.device;
-    if (!printReport(printer, prediction, moment)) {
-        fail(messages::kPrintFailed, printer.errorText() + u'\n' + messages::kPrintAgain);
-        return;
-    }
-    const QString note = printer.noteText();
+    const auto noAnswer = [this, prediction, moment] {
+        setBusy(false);
+        offerPdf(prediction, moment, messages::noAnswer(QString()), messages::kNoAnswerDetails);
+    };
+    offThread<bool>([printer] { return printer->deliver(); },
+                    [this, printer, prediction, moment, again](bool delivered) {
+                        setBusy(false);
+                        if (delivered)
+                            handedOver(printer->noteText());
+                        else if (printer->unanswered())
+                            offerPdf(prediction, moment, printer->errorText(), messages::kNoAnswerDetails);
+                        else
+                            fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
+                    },
+                    kSendLimitMs, noAnswer);
+}
+
+void PrintCommand::handedOver(const QString &note)
+{
     if (note.isEmpty()) {
         emit printed();
         return;
@@ -53,12 +148,12 @@ void PrintCommand::fail(const QString &what, const QString &why)
     emit cancelled();
 }
 
-void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &moment, const PrinterLookup &found)
+void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &moment, const QString &heading,
+                            const QString &details)
 {
-    const QString details = messages::noPrinterDetails(found.absence);
-    QMessageBox *box = messageBox(
-        &sheet_, QMessageBox::Question, QStringLiteral("NoPrinter"), messages::noPrinter(found.absence, found.name),
-        details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
+    QMessageBox *box
+        = messageBox(&sheet_, QMessageBox::Question, QStringLiteral("NoPrinter"), heading,
+                     details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
     QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
     box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
     box->setDefaultButton(save);

@@ -2,17 +2,25 @@
 // the default printer as one document, or, where there is no printer to
 // print on, the offer to save it as a PDF instead. Whatever goes wrong is
 // said in a message over the sheet, and the reading stays.
+//
+// The print system is asked on a thread of its own, so the windows keep
+// painting and answering while it thinks; every question to it gives up
+// after a few seconds (longer for sending the job), and the user is told
+// when it did not answer.
 #pragma once
 
 #include <QDateTime>
 #include <QObject>
 
+#include <functional>
+#include <memory>
+
 class QWidget;
 
 namespace morvane {
 
+class PrintDevice;
 struct Prediction;
-struct PrinterLookup;
 
 class PrintCommand : public QObject
 {
@@ -24,8 +32,17 @@ public:
 
     // Prints the report of the prediction, stamped with the moment of the
     // call. Ends in exactly one of the two signals, perhaps after the user
-    // has answered a question.
+    // has answered a question. Not to be called again before then.
     void print(const Prediction &prediction);
+
+    // The same on a printer already found, such as the one chosen in the
+    // print dialog: laid out, handed over and told as print() does once it
+    // has found the default printer. `again` says how to try again.
+    void printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again);
+
+    // While the print system is being asked: the busy pointer shows, and the
+    // sheet stays until the job has been handed over or has failed.
+    bool busy() const { return busy_; }
 
 signals:
     // The report is on its way to the printer or saved: the sheet may close.
@@ -35,11 +52,26 @@ signals:
     void cancelled();
 
 private:
-    void offerPdf(const Prediction &prediction, const QDateTime &moment, const PrinterLookup &found);
+    void setBusy(bool busy);
+    // Runs `work` on a thread of its own and `then` back on this object's
+    // thread with its result. Should the work outlast `limit`, `late` runs
+    // instead and the result, whenever it comes, is dropped.
+    template <typename Result>
+    void offThread(std::function<Result()> work, std::function<void(Result)> then, int limitMs,
+                   std::function<void()> late);
+
+    void printFound(const Prediction &prediction, const QDateTime &moment, std::shared_ptr<PrintDevice> printer,
+                    const QString &again);
+    // The job is with the print system; a note on why it waits, if any,
+    // is read before the sheet goes.
+    void handedOver(const QString &note);
+    void offerPdf(const Prediction &prediction, const QDateTime &moment, const QString &heading,
+                  const QString &details);
     void savePdf(const Prediction &prediction, const QDateTime &moment);
     void fail(const QString &what, const QString &why);
 
     QWidget &sheet_;
+    bool busy_ = false;
 };
 
 }  // namespace morvane

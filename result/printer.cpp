@@ -24,7 +24,7 @@ public:
     bool endDoc() override { return false; }
     QString errorText() const override
     {
-        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมใหม่").arg(QDir::toNativeSeparators(path_));
+        return QStringLiteral(u"โปรแกรมขาดส่วนที่ใช้พิมพ์ (%1) กรุณาติดตั้งโปรแกรมนี้อีกครั้ง").arg(QDir::toNativeSeparators(path_));
     }
 
 private:
@@ -68,12 +68,16 @@ PrinterProvider &defaultPrinter()
 
 PrinterChooser &printerChooser()
 {
-    static PrinterChooser chooser = [](QWidget *parent, PrinterLookup &none, ChosenPrinter chosen) -> QDialog * {
-        if (const PrintDevices *devices = loadPrintDevices())
-            return devices->printDialog(parent, none, std::move(chosen));
-        none.device = std::make_unique<MissingModule>(printModulePath());
-        return nullptr;
-    };
+    static PrinterChooser chooser{[](PrinterLookup &none) {
+                                      if (const PrintDevices *devices = loadPrintDevices())
+                                          return devices->printersToChoose(none);
+                                      none.device = std::make_unique<MissingModule>(printModulePath());
+                                      return false;
+                                  },
+                                  [](QWidget *parent, ChosenPrinter chosen) -> QDialog * {
+                                      const PrintDevices *devices = loadPrintDevices();
+                                      return devices ? devices->printDialog(parent, std::move(chosen)) : nullptr;
+                                  }};
     return chooser;
 }
 

@@ -17,11 +17,16 @@ namespace morvane {
 using PrinterProvider = std::function<PrinterLookup()>;
 PrinterProvider &defaultPrinter();
 
-// Qt's print dialog over `parent`, not yet open, to choose a printer, the
-// copies and the paper; once accepted, `chosen` gets the device to print
-// on. Null when there is none to choose: then `none` says why, or holds a
-// device that fails and says why. Tests install their own.
-using PrinterChooser = std::function<QDialog *(QWidget *parent, PrinterLookup &none, ChosenPrinter chosen)>;
+// The print dialog, from the print module, in two steps: whether there is
+// a printer to choose, asked off the windows' thread (when there is none,
+// `none` says why, or holds a device that fails and says why); then Qt's
+// dialog over `parent`, not yet open, which once accepted gives `chosen`
+// the device to print on. Tests install their own.
+struct PrinterChooser
+{
+    std::function<bool(PrinterLookup &none)> available;
+    std::function<QDialog *(QWidget *parent, ChosenPrinter chosen)> dialog;
+};
 PrinterChooser &printerChooser();
 
 // A device that writes the report to a PDF file on an A4 sheet. The file

@@ -36,7 +36,7 @@ void centred(PrintDevice &p, qreal size, float divisor, const QString &text)
 const QString kNoteLine1
     = QStringLiteral(u"             คำทำนายทั้งหมดนี้กล่าวไว้เฉพาะเรื่องที่ควรรู้ เพื่อให้คุณนำไปปรับปรุงตนเองหรือใช้เตือนใจให้ระมัดระวัง "
                      u"ส่วนเรื่องปลีกย่อยที่ไม่สำคัญจึงมิได้นำมากล่าวถึง");
-const QString kNoteLine2 = QStringLiteral(u"    หากมีสติและหมั่นปรับปรุงตนเองอยู่เสมอ เหตุการณ์ทั้งปวงก็ย่อมเปลี่ยนไปในทางที่ดี.");
+const QString kNoteLine2 = QStringLiteral(u"    หากมีสติและหมั่นขัดเกลาตนเองอยู่เสมอ เหตุการณ์ทั้งหลายก็ย่อมเปลี่ยนไปในทางที่ดี.");
 
 QString stampDate(const QDate &date)
 {

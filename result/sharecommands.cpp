@@ -7,6 +7,7 @@
 #include "form2.h"
 #include "messages.h"
 #include "prediction.h"
+#include "printcommand.h"
 #include "printer.h"
 #include "report.h"
 #include "sharecard.h"
@@ -26,6 +27,7 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBoundaryFinder>
+#include <QThread>
 #include <QToolTip>
 
 namespace morvane {
@@ -282,38 +284,48 @@ void ShareCommands::write(const QString &path)
 
 void ShareCommands::printOnOtherPrinter()
 {
-    PrinterLookup none;
-    QDialog *dialog
-        = printerChooser()(&sheet_, none, [this](std::unique_ptr<PrintDevice> device) { printOn(std::move(device)); });
-    if (dialog)
-        dialog->open();
-    else if (none.device)
-        printOn(std::move(none.device));  // it fails, and says why
-    else
-        offerPdf(none);
+    auto *print = sheet_.findChild<PrintCommand *>();
+    if (choosing_ || !print || print->busy())
+        return;
+    choosing_ = true;
+    // Whether there is a printer at all is asked off the windows' thread,
+    // with the busy pointer, before Qt's dialog asks the print system
+    // without a limit: a print system that does not answer is said so,
+    // instead of freezing the windows.
+    const PrinterChooser chooser = printerChooser();
+    auto none = std::make_shared<PrinterLookup>();
+    auto available = std::make_shared<bool>(false);
+    QThread *thread = QThread::create([chooser, none, available] { *available = chooser.available(*none); });
+    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
+    // The pointer comes back even when the sheet has gone in the meantime.
+    connect(thread, &QThread::finished, thread, [] { QGuiApplication::restoreOverrideCursor(); });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    connect(thread, &QThread::finished, this, [this, chooser, none, available] {
+        choosing_ = false;
+        QDialog *dialog
+            = *available
+                  ? chooser.dialog(&sheet_, [this](std::unique_ptr<PrintDevice> device) { printOn(std::move(device)); })
+                  : nullptr;
+        if (dialog)
+            dialog->open();
+        else if (none->device)
+            printOn(std::move(none->device));  // it fails, and says why
+        else
+            offerPdf(*none);
+    });
+    thread->start();
 }
 
 void ShareCommands::printOn(std::unique_ptr<PrintDevice> device)
 {
+    // As "พิมพ์" goes on: the print command waits for the print system off
+    // the windows' thread, says what came of it, and closes the sheet once
+    // the job is handed over.
+    auto *print = sheet_.findChild<PrintCommand *>();
+    if (!print || print->busy())
+        return;
     sheet_.Lbl_Print->setEnabled(false);
-    if (!printReport(*device, sheet_.prediction(), clock().now())) {
-        sheet_.Lbl_Print->setEnabled(true);
-        fail(QStringLiteral("PrintFailed"), messages::kPrintFailed,
-             device->errorText() + u'\n' + messages::kPrintOtherAgain);
-        return;
-    }
-    // Printed: the sheet goes as it does after "พิมพ์", once the user has
-    // read why nothing comes out yet, if that is so.
-    const QString note = device->noteText();
-    if (note.isEmpty()) {
-        sheet_.Lbl_Close_Click();
-        return;
-    }
-    QMessageBox *box
-        = messageBox(&sheet_, QMessageBox::Information, QStringLiteral("PrintWaits"), messages::kSentToPrinter, note);
-    box->setStandardButtons(QMessageBox::Ok);
-    connect(box, &QMessageBox::finished, &sheet_, &Form2::Lbl_Close_Click);
-    box->open();
+    print->printOn(sheet_.prediction(), std::move(device), messages::kPrintOtherAgain);
 }
 
 void ShareCommands::offerPdf(const PrinterLookup &none)

@@ -58,6 +58,7 @@ private:
 
     Form2 &sheet_;
     QMenu *menu_ = nullptr;
+    bool choosing_ = false;  // asking whether there is a printer to choose
 };
 
 }  // namespace morvane

@@ -2,9 +2,9 @@
 # Prints a prediction through a real CUPS spooler: starts cupsd if it is not
 # running, adds a cups-pdf queue of its own, makes it the default for the
 # test only, clicks "พิมพ์" with that queue rejecting jobs, paused, named but
-# missing, and working, and checks the spooled PDF. A second queue is the
-# other printer the print dialog chooses. Needs root, cups and
-# printer-driver-cups-pdf; skips (exit 77) without them.
+# missing, behind a slow server, and working, and checks the spooled PDF. A
+# second queue is the other printer the print dialog chooses. Needs root,
+# cups and printer-driver-cups-pdf; skips (exit 77) without them.
 set -euo pipefail
 program="$1"
 # Another name keeps runs side by side on one spooler apart.
@@ -23,7 +23,9 @@ if ! lpstat -r 2>/dev/null | grep -q "is running"; then
   for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q "is running" && break; sleep 0.2; done
 fi
 out=$(mktemp -d)
+slow=
 cleanup() {
+  [ -n "$slow" ] && kill "$slow" || true
   lpadmin -x "$queue" 2>/dev/null || true
   lpadmin -x "${queue}Other" 2>/dev/null || true
   [ -n "$started" ] && kill "$started" || true
@@ -39,20 +41,27 @@ spool="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$spool"
 before=$(ls "$spool" 2>/dev/null | wc -l)
 
-# The queue is the default for this process alone.
-PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" MORVANE_CUPS_OTHER_QUEUE="${queue}Other" \
-  QT_QPA_PLATFORM=offscreen "$program"
+# The same spooler behind a proxy that holds each answer back 2 seconds.
+python3 "$(dirname "$0")/slow_print_server.py" "$out/slow.sock" 2 &
+slow=$!
+for _ in $(seq 50); do [ -S "$out/slow.sock" ] && break; sleep 0.1; done
 
-# Wait for cups-pdf to write the job.
+# The queue is the default for this process alone.
+PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" MORVANE_SLOW_CUPS="$out/slow.sock" \
+  MORVANE_CUPS_OTHER_QUEUE="${queue}Other" QT_QPA_PLATFORM=offscreen "$program"
+
+# Wait for cups-pdf to write the two jobs.
 for _ in $(seq 150); do
-  [ "$(ls "$spool" | wc -l)" -gt "$before" ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && break
+  [ "$(ls "$spool" | wc -l)" -ge $((before + 2)) ] && ! lpstat -o "$queue" 2>/dev/null | grep -q . && break
   sleep 0.2
 done
-pdf=$(ls -t "$spool"/*.pdf 2>/dev/null | head -1)
-[ -n "$pdf" ] || { echo "no PDF spooled"; exit 1; }
-pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
-echo "spooled $pdf: $pages page(s)"
-# The report is one sheet.
-[ "$pages" -eq 1 ] || { echo "expected 1 page, got $pages"; exit 1; }
-# MORVANE_KEEP_PDF=1 keeps it, to look at.
-[ -n "${MORVANE_KEEP_PDF:-}" ] || rm -f "$pdf"
+pdfs=$(ls -t "$spool"/*.pdf 2>/dev/null | head -2)
+[ "$(echo "$pdfs" | grep -c .)" -eq 2 ] || { echo "expected 2 PDFs spooled"; exit 1; }
+for pdf in $pdfs; do
+  pages=$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')
+  echo "spooled $pdf: $pages page(s)"
+  # The report is one sheet.
+  [ "$pages" -eq 1 ] || { echo "expected 1 page, got $pages"; exit 1; }
+  # MORVANE_KEEP_PDF=1 keeps them, to look at.
+  [ -n "${MORVANE_KEEP_PDF:-}" ] || rm -f "$pdf"
+done

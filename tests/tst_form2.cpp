@@ -347,8 +347,8 @@ private slots:
             QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
         else
             QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier);
+        QTRY_VERIFY(!test::shownWindow<Form2>());
         test::settle();
-        QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(!Form3::loaded());
         QVERIFY(form1_->isVisible());
         QVERIFY(form1_->TxtName->text().isEmpty());

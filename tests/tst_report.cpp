@@ -7,6 +7,7 @@
 #include "form2.h"
 #include "form3.h"
 #include "guitest.h"
+#include "messages.h"
 #include "pangoprinter.h"
 #include "prediction.h"
 #include "printdevices.h"
@@ -81,7 +82,13 @@ public:
         x_ = 0;
     }
     bool endDoc() override { return endResult; }
-    QString errorText() const override { return QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง"); }
+    bool deliver() override { return !silent; }
+    bool unanswered() const override { return silent; }
+    QString errorText() const override
+    {
+        return silent ? messages::noAnswer(QStringLiteral("print.example:631")) : QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง");
+    }
+    bool silent = false;  // the print system never answers the job
     QString noteText() const override { return note; }
     QString note;
 
@@ -133,7 +140,7 @@ class TestReport : public QObject
     std::optional<ScopedClock> scoped_;
     std::unique_ptr<Form1> form1_;
     QList<Printed> recorded_;  // what the window's print command printed
-    enum { Recording, Missing, Refusing, Failing, Waiting } printer_ = Recording;
+    enum { Recording, Missing, Refusing, Failing, Waiting, Silent, SilentWhileSending } printer_ = Recording;
     enum { NoFolder, SizeLimit, SmallTmpfs, ReadOnlyTmpfs };
     QTemporaryDir dir_;
 
@@ -158,11 +165,18 @@ private slots:
         defaultPrinter() = [this]() -> PrinterLookup {
             if (printer_ == Missing)
                 return {};
+            if (printer_ == Silent) {
+                PrinterLookup silent;
+                silent.absence = PrinterLookup::Absence::NoAnswer;
+                silent.name = QStringLiteral("print.example:631");
+                return silent;
+            }
             auto device = std::make_unique<RecordingPrinter>();
             device->beginResult = printer_ != Refusing;
             device->endResult = printer_ != Failing;
             device->note = printer_ == Waiting ? QStringLiteral(u"เครื่องพิมพ์ทดสอบหยุดชั่วคราว") : QString();
             device->sink = &recorded_;
+            device->silent = printer_ == SilentWhileSending;
             PrinterLookup found;
             found.device = std::move(device);
             return found;
@@ -274,9 +288,17 @@ private slots:
         QVERIFY(f);
         clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));  // the click is what counts
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        // While the print system is asked: the busy pointer, the sheet up,
+        // and no second document for a second click or Ctrl+P.
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier);
+        QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_Escape);
+        QTRY_VERIFY(!test::shownWindow<Form2>());
         QCOMPARE(recorded_.size(), 23);
+        QVERIFY(!QGuiApplication::overrideCursor());
         test::settle();
-        QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(form1_->isVisible());
         QVERIFY(form1_->TxtName->text().isEmpty());
         QVERIFY(form1_->CmdPredict->isEnabled());
@@ -295,7 +317,7 @@ private slots:
         QVERIFY(f);
         clock_.set(QDateTime(QDate(2026, 1, 4), QTime(21, 7, 3)));
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        test::settle();
+        QTRY_VERIFY(!test::shownWindow<Form2>());
         const QList<Printed> lines = recorded_;
         QCOMPARE(lines.size(), 23);
         QCOMPARE(lines[1].text, QStringLiteral(u"ไม่ระบุชื่อ"));
@@ -308,8 +330,8 @@ private slots:
         printer_ = Missing;
         Form2 *f = predict();
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        auto *box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"));
-        QVERIFY(box);
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"))));
         QVERIFY(box->isVisible());
         QVERIFY(!f->Lbl_Print->isEnabled());
         QCOMPARE(test::shownWindow<Form2>(), f);
@@ -322,8 +344,7 @@ private slots:
 
         // Save: a file dialog, then the PDF, then the window closes.
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"));
-        QVERIFY(box);
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"))));
         box->buttons().first()->click();
         auto *dialog = f->findChild<QFileDialog *>(QStringLiteral("SavePdf"));
         QVERIFY(dialog);
@@ -352,8 +373,8 @@ private slots:
         Form2 *f = predict();
         const QString reading = f->TxtDisplayProphesy->text();
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintFailed"));
-        QVERIFY(box);
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("PrintFailed"))));
         QVERIFY(box->informativeText().contains(QStringLiteral(u"เครื่องพิมพ์ทดสอบขัดข้อง")));
         QVERIFY(box->informativeText().contains(QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม")));
         QCOMPARE(test::shownWindow<Form2>(), f);
@@ -363,13 +384,41 @@ private slots:
         box->close();
     }
 
+    // The print system did not answer, looking up the printer or taking the
+    // job: it says so, names the server, does not call the printer missing,
+    // and offers the PDF; the reading stays.
+    void aSilentPrintSystemOffersAPdf_data()
+    {
+        QTest::addColumn<int>("when");
+        QTest::newRow("looking up the printer") << int(Silent);
+        QTest::newRow("sending the job") << int(SilentWhileSending);
+    }
+
+    void aSilentPrintSystemOffersAPdf()
+    {
+        QFETCH(int, when);
+        printer_ = static_cast<decltype(printer_)>(when);
+        Form2 *f = predict();
+        QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"))));
+        const QString said = box->text() + u'\n' + box->informativeText();
+        QVERIFY2(said.contains(QStringLiteral(u"\"print.example:631\" ไม่ตอบสนอง")), qPrintable(said));
+        QVERIFY(!said.contains(QStringLiteral(u"ไม่พบเครื่องพิมพ์")));
+        QVERIFY(said.contains(messages::kSaveAsPdfInstead));
+        box->buttons().last()->click();
+        test::settle();
+        QCOMPARE(test::shownWindow<Form2>(), f);
+        QVERIFY(f->Lbl_Print->isEnabled());
+    }
+
     void aJobThatWaitsIsToldBeforeTheWindowCloses()
     {
         printer_ = Waiting;
         Form2 *f = predict();
         QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        auto *box = f->findChild<QMessageBox *>(QStringLiteral("PrintWaits"));
-        QVERIFY(box);
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("PrintWaits"))));
         QCOMPARE(box->informativeText(), QStringLiteral(u"เครื่องพิมพ์ทดสอบหยุดชั่วคราว"));
         QCOMPARE(test::shownWindow<Form2>(), f);
         QVERIFY(!f->Lbl_Print->isEnabled());  // sent once is enough
@@ -472,7 +521,7 @@ private slots:
         auto pdf = pdfFile(path);
         printModulePath() = module;
         QVERIFY(!printReport(*pdf, sample(), kPrinted));
-        QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมใหม่")));
+        QVERIFY(pdf->errorText().contains(QStringLiteral(u"กรุณาติดตั้งโปรแกรมนี้อีกครั้ง")));
         QVERIFY(!QFile::exists(path));
     }
 

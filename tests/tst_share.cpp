@@ -253,11 +253,11 @@ private slots:
         int printed = 0;
         bool havePrinter = false;
         const auto restore = qScopeGuard([saved = printerChooser()] { printerChooser() = saved; });
-        printerChooser() = [&](QWidget *parent, PrinterLookup &none, ChosenPrinter chosen) -> QDialog * {
-            if (!havePrinter) {
-                none.absence = PrinterLookup::Absence::NoPrinters;
-                return nullptr;
-            }
+        printerChooser().available = [&havePrinter](PrinterLookup &none) {
+            none.absence = PrinterLookup::Absence::NoPrinters;
+            return havePrinter;
+        };
+        printerChooser().dialog = [&printed](QWidget *parent, ChosenPrinter chosen) {
             auto *dialog = new QDialog(parent);
             dialog->setObjectName(QStringLiteral("PrintDialog"));
             connect(dialog, &QDialog::accepted, dialog,
@@ -268,19 +268,20 @@ private slots:
         Form2 *f = predict();
         QVERIFY(f);
         QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-        auto *box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"));
-        QVERIFY(box && box->isVisible());
+        QMessageBox *box = nullptr;
+        QTRY_VERIFY((box = f->findChild<QMessageBox *>(QStringLiteral("NoPrinter"))));
         QCOMPARE(box->text(), QStringLiteral(u"ไม่พบเครื่องพิมพ์ในคอมพิวเตอร์เครื่องนี้"));
         box->close();
         // A printer chosen: the report as "พิมพ์" prints it, then the sheet goes.
         havePrinter = true;
+        f->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f));
         QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-        auto *dialog = f->findChild<QDialog *>(QStringLiteral("PrintDialog"));
-        QVERIFY(dialog && dialog->isVisible());
+        QDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = f->findChild<QDialog *>(QStringLiteral("PrintDialog"))));
         dialog->accept();
-        test::settle();
+        QTRY_VERIFY(!test::shownWindow<Form2>());
         QCOMPARE(printed, 23);
-        QVERIFY(!test::shownWindow<Form2>());
     }
 };
 

@@ -123,7 +123,7 @@
     <name>QFileDialog</name>
     <message>
         <source>Look in:</source>
-        <translation>ค้นหาใน:</translation>
+        <translation>บันทึกใน:</translation>
     </message>
     <message>
         <source>Back</source>
@@ -474,7 +474,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <source>Scroll left</source>
-        <translation>เลื่อนไปทางซ้าย</translation>
+        <translation>เลื่อนซ้าย</translation>
     </message>
     <message>
         <source>Scroll up</source>
@@ -482,7 +482,7 @@ Do you want to delete it anyway?</source>
     </message>
     <message>
         <source>Scroll right</source>
-        <translation>เลื่อนไปทางขวา</translation>
+        <translation>เลื่อนขวา</translation>
     </message>
     <message>
         <source>Scroll down</source>

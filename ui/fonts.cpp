@@ -74,7 +74,7 @@ bool checkThaiFonts(QWidget *parent)
                " fonts-tlwg-garuda-ttf and fonts-tlwg-loma-ttf, and start Morvane again.\n",
                stderr);
     const QString text = QStringLiteral(u"ไม่พบแบบอักษรภาษาไทยในเครื่องนี้ ข้อความในโปรแกรมจึงแสดงเป็นช่องสี่เหลี่ยม "
-                                        u"กรุณาติดตั้งแพ็กเกจ fonts-thai-tlwg แล้วเปิดโปรแกรมใหม่อีกครั้ง");
+                                        u"กรุณาติดตั้งแพ็กเกจ fonts-thai-tlwg แล้วเปิดโปรแกรมอีกครั้ง");
     auto *box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Morvane"), text, QMessageBox::Ok, parent);
     box->setObjectName(QStringLiteral("NoThaiFont"));
     box->setInformativeText(QStringLiteral("sudo apt install fonts-thai-tlwg"));
