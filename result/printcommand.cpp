@@ -6,6 +6,7 @@
 #include "prediction.h"
 #include "printer.h"
 #include "report.h"
+#include "sharecommands.h"
 #include "windows.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -168,13 +168,9 @@ void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &momen
 
 void PrintCommand::savePdf(const Prediction &prediction, const QDateTime &moment)
 {
-    // Documents when there is such a folder, else home; never the folder
-    // the program happened to be started from.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    // Named and placed as the sheet's own saves are.
     auto *dialog = new QFileDialog(&sheet_, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-                                   QDir(folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
+                                   QDir(saveFolder(SaveAs::Pdf)).filePath(suggestedFileName(prediction, SaveAs::Pdf)),
                                    QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
     dialog->setObjectName(QStringLiteral("SavePdf"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -189,6 +185,7 @@ void PrintCommand::savePdf(const Prediction &prediction, const QDateTime &moment
             fail(messages::kSaveFailed, pdf->errorText() + u'\n' + messages::kSaveAgain);
             return;
         }
+        rememberSaveFolder(path);
         emit printed();
     });
     dialog->open();

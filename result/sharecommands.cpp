@@ -59,8 +59,6 @@ QString &lastFolder()
     return folder;
 }
 
-// Documents for a PDF and Pictures for a picture, as the user's XDG folders
-// name them, else home; never the folder the program was started from.
 QString defaultFolder(SaveAs type)
 {
     QString folder = QStandardPaths::writableLocation(type == SaveAs::Picture ? QStandardPaths::PicturesLocation
@@ -68,12 +66,6 @@ QString defaultFolder(SaveAs type)
     if (folder.isEmpty() || !QDir(folder).exists())
         folder = QDir::homePath();
     return folder;
-}
-
-QString saveFolder(SaveAs type)
-{
-    const QString &last = lastFolder();
-    return !last.isEmpty() && QDir(last).exists() ? last : defaultFolder(type);
 }
 
 // Qt's own save dialog, where the name typed decides the kind when its
@@ -127,6 +119,17 @@ QString suggestedFileName(const Prediction &prediction, SaveAs type)
         name = name.left(cut).trimmed();
     }
     return name.isEmpty() ? head + tail : head + name + u'-' + tail;
+}
+
+QString saveFolder(SaveAs type)
+{
+    const QString &last = lastFolder();
+    return !last.isEmpty() && QDir(last).exists() ? last : defaultFolder(type);
+}
+
+void rememberSaveFolder(const QString &path)
+{
+    lastFolder() = QFileInfo(path).absolutePath();
 }
 
 ShareCommands::ShareCommands(Form2 &sheet) : QObject(&sheet), sheet_(sheet)
@@ -279,7 +282,7 @@ void ShareCommands::write(const QString &path)
              trouble + u'\n' + messages::kSaveFromMenuAgain);
         return;
     }
-    lastFolder() = QFileInfo(path).absolutePath();
+    rememberSaveFolder(path);
 }
 
 void ShareCommands::printOnOtherPrinter()

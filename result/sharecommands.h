@@ -28,6 +28,13 @@ enum class SaveAs { Pdf, Picture };
 // between letters, to what a file name may hold.
 QString suggestedFileName(const Prediction &prediction, SaveAs type);
 
+// Where a save dialog opens: the folder saved into last in this run, else
+// Documents for a PDF and Pictures for a picture (the user's XDG folders),
+// else home; never the folder the program was started from.
+QString saveFolder(SaveAs type);
+// A file saved at `path`: its folder is where the next save opens.
+void rememberSaveFolder(const QString &path);
+
 class ShareCommands : public QObject
 {
     Q_OBJECT
