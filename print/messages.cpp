@@ -19,6 +19,9 @@ const QString kSaveFromMenuAgain
 const QString kNoAnswerDetails = QStringLiteral(u"รอนานแล้วแต่ยังไม่มีคำตอบกลับมา ระบบการพิมพ์อาจค้างอยู่ หรือเครือข่ายอาจขัดข้อง\n"
                                                 u"คำทำนายจึงยังไม่ได้พิมพ์ออกมา");
 
+const QString kNoMemoryForPicture
+    = QStringLiteral(u"หน่วยความจำของคอมพิวเตอร์ไม่พอสำหรับสร้างรูปภาพคำทำนาย ลองปิดโปรแกรมอื่นแล้วบันทึกอีกครั้ง");
+
 const QString kSaveAsPdfInstead = QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่");
 
 QString noAnswer(const QString &server)

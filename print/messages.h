@@ -37,6 +37,9 @@ QString noPrinterDetails(PrinterLookup::Absence absence);
 // What became of a job sent to a queue: why it failed, or why it waits.
 QString queueTrouble(QueueOutcome outcome, const QString &queue);
 
+// The picture for sharing could not even be made: memory ran out.
+extern const QString kNoMemoryForPicture;
+
 // Why a PDF could not be saved, and what became of the file that the path
 // already named, if any.
 QString saveTrouble(SaveTrouble trouble, const QString &path, bool replacing);

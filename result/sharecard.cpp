@@ -302,6 +302,8 @@ QImage shareCard(const Prediction &prediction)
     const int height = std::max(paper().sheet.height(), qCeil(y + foot) + kFootRoom);
 
     QImage card(kShareCardWidth, height, QImage::Format_RGB32);
+    if (card.isNull())  // no memory for a name of tens of thousands of letters
+        return card;
     QPainter painter(&card);
     paintSheet(painter, height);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -329,7 +331,8 @@ QMimeData *shareMimeData(const Prediction &prediction)
 {
     auto *data = new QMimeData;
     data->setText(shareText(prediction));
-    data->setImageData(shareCard(prediction));
+    if (const QImage card = shareCard(prediction); !card.isNull())
+        data->setImageData(card);
     return data;
 }
 
@@ -346,6 +349,8 @@ bool writePng(const QImage &picture, QIODevice &device)
 
 QString savePng(const QImage &picture, const QString &path)
 {
+    if (picture.isNull())
+        return messages::kNoMemoryForPicture;
     const bool replacing = QFileInfo::exists(path);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

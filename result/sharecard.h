@@ -21,7 +21,7 @@ inline constexpr int kShareCardWidth = 1080;
 // whole reading with its headings, and the date of the prediction and
 // "Morvane" small at the foot. 1080 pixels wide, opaque, as tall as the
 // reading and the name need, drawn at that size: never a window grabbed
-// and enlarged.
+// and enlarged. Null when there is no memory for it.
 QImage shareCard(const Prediction &prediction);
 
 // The reading as plain text, lines ending in LF: the name line, the birth
