@@ -16,7 +16,7 @@ cd "$here"
 runtime_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools libqt6printsupport6 libgl-dev qt6-svg-dev
-  libpango1.0-dev libcairo2-dev libcups2-dev
+  libpango1.0-dev libcairo2-dev libcups2-dev libpng-dev
   fonts-tlwg-garuda-ttf fonts-tlwg-loma-ttf libthai0 libthai-data
 )
 test_packages=(

@@ -11,10 +11,16 @@
 #include "printer.h"
 #include "report.h"
 #include "setup.h"
+#include "sharecard.h"
+#include "sharecommands.h"
 #include "wiring.h"
 #include "writeprophesy.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -116,6 +122,75 @@ void BM_ReportToPdf(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ReportToPdf)->Unit(benchmark::kMillisecond);
+
+// The longest reading there is: Wednesday, Libra, the Goat, position 7.
+Prediction longestPrediction()
+{
+    Prediction p = MakePrediction({u"สมหญิง ใจดี", 8, 10, 2523}, {2026, 12, 9, 16, 5, 0});
+    p.texts = WriteProphesy(3, 10, 2, 7);
+    return p;
+}
+
+void BM_ShareCardAsPng(benchmark::State &state)
+{
+    const Prediction in = longestPrediction();
+    qint64 bytes = 0;
+    for (auto _ : state) {
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        if (!writePng(shareCard(in), png))
+            state.SkipWithError("the picture could not be encoded");
+        bytes = png.size();
+    }
+    state.counters["kB"] = double(bytes) / 1024;
+}
+BENCHMARK(BM_ShareCardAsPng)->Unit(benchmark::kMillisecond);
+
+void BM_CopyPrediction(benchmark::State &state)
+{
+    const Prediction in = longestPrediction();
+    for (auto _ : state)
+        QGuiApplication::clipboard()->setMimeData(shareMimeData(in));
+}
+BENCHMARK(BM_CopyPrediction)->Unit(benchmark::kMillisecond);
+
+// From the right click to the menu painted, the first time on a sheet and
+// then again.
+void BM_SheetMenuOpens(benchmark::State &state)
+{
+    Form1 form1;
+    wireWindows(form1);
+    form1.show();
+    form1.CmdPredict->click();
+    QCoreApplication::processEvents();
+    Form2 *sheet = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *f = qobject_cast<Form2 *>(w); f && f->isVisible())
+            sheet = f;
+    ShareCommands *commands = sheet ? sheet->findChild<ShareCommands *>() : nullptr;
+    if (!commands) {
+        state.SkipWithError("no result window");
+        return;
+    }
+    const auto open = [&] {
+        commands->openMenu(sheet->mapToGlobal(QPoint(40, 440)));
+        QCoreApplication::processEvents();
+    };
+    state.counters["first_ms"] = 1000 * secondsOf(open);
+    commands->menu()->close();
+    for (auto _ : state) {
+        open();
+        state.PauseTiming();
+        if (!commands->menu()->isVisible())
+            state.SkipWithError("the menu did not open");
+        commands->menu()->close();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+    sheet->Lbl_Close_Click();
+    settle();
+}
+BENCHMARK(BM_SheetMenuOpens)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -7,13 +7,20 @@ namespace morvane::messages {
 
 const QString kPrintFailed = QStringLiteral(u"พิมพ์คำทำนายไม่สำเร็จ");
 const QString kSaveFailed = QStringLiteral(u"บันทึกไฟล์ PDF ไม่สำเร็จ");
+const QString kSavePictureFailed = QStringLiteral(u"บันทึกรูปภาพไม่สำเร็จ");
 const QString kSentToPrinter = QStringLiteral(u"ส่งคำทำนายไปยังเครื่องพิมพ์แล้ว");
 
 const QString kPrintAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม แก้ไขสาเหตุข้างต้นแล้วคลิก \"พิมพ์\" อีกครั้ง");
 const QString kSaveAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม คลิก \"พิมพ์\" อีกครั้งเพื่อบันทึกในโฟลเดอร์อื่น");
 
+const QString kPrintOtherAgain = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม แก้ไขสาเหตุข้างต้นแล้วสั่งพิมพ์อีกครั้ง หรือเลือกเครื่องพิมพ์อื่น");
+const QString kSaveFromMenuAgain
+    = QStringLiteral(u"คำทำนายยังแสดงอยู่ตามเดิม กด Ctrl+S หรือคลิกขวาบนแผ่นกระดาษเพื่อบันทึกอีกครั้งในโฟลเดอร์อื่น");
 const QString kNoAnswerDetails = QStringLiteral(u"รอนานแล้วแต่ยังไม่มีคำตอบกลับมา ระบบการพิมพ์อาจค้างอยู่ หรือเครือข่ายอาจขัดข้อง\n"
                                                 u"คำทำนายจึงยังไม่ได้พิมพ์ออกมา");
+
+const QString kNoMemoryForPicture
+    = QStringLiteral(u"หน่วยความจำของคอมพิวเตอร์ไม่พอสำหรับสร้างรูปภาพคำทำนาย ลองปิดโปรแกรมอื่นแล้วบันทึกอีกครั้ง");
 
 const QString kSaveAsPdfInstead = QStringLiteral(u"ต้องการบันทึกคำทำนายเป็นไฟล์ PDF แทนหรือไม่");
 

@@ -11,11 +11,15 @@ namespace morvane::messages {
 // Headings of the boxes.
 extern const QString kPrintFailed;
 extern const QString kSaveFailed;
+extern const QString kSavePictureFailed;
 extern const QString kSentToPrinter;
 
 // After a failed print or save: the reading is still there, and what to do.
 extern const QString kPrintAgain;
 extern const QString kSaveAgain;
+// The same after a command of the sheet's menu.
+extern const QString kPrintOtherAgain;
+extern const QString kSaveFromMenuAgain;
 
 // The question that offers a PDF instead of paper.
 extern const QString kSaveAsPdfInstead;
@@ -32,6 +36,9 @@ QString noPrinterDetails(PrinterLookup::Absence absence);
 
 // What became of a job sent to a queue: why it failed, or why it waits.
 QString queueTrouble(QueueOutcome outcome, const QString &queue);
+
+// The picture for sharing could not even be made: memory ran out.
+extern const QString kNoMemoryForPicture;
 
 // Why a PDF could not be saved, and what became of the file that the path
 // already named, if any.

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 namespace morvane {
@@ -58,6 +59,10 @@ struct PrinterLookup
     Absence absence = Absence::NoPrinters;
     QString name;  // the missing default's name, or the server that did not answer
 };
+
+// Where the print dialog hands the printer the user chose, with the copies
+// and paper chosen, as a device to print the report on.
+using ChosenPrinter = std::function<void(std::unique_ptr<PrintDevice>)>;
 
 // What became of a job handed to a print queue.
 enum class QueueOutcome {

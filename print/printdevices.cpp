@@ -7,6 +7,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintEngine>
+#include <QPrinter>
 #include <QSaveFile>
 #include <QSizeF>
 
@@ -125,12 +128,15 @@ int jobState(const Connection &connection, int job)
     return result;
 }
 
+// Options of a job by their IPP names, over those the user keeps for the queue.
+using JobChoices = QList<std::pair<QByteArray, QByteArray>>;
+
 // Hands a finished PDF to a CUPS queue, with the options the user keeps for
 // that queue; every print job leaves the program here. A job counts as
 // taken only when the queue accepts jobs, takes the whole document, and has
 // not cancelled it by the time it answers. A job the server took whose
 // state it then does not tell in time is taken.
-QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf)
+QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf, const JobChoices &choices = {})
 {
     const Connection connection(kSendSeconds);
     if (!connection.http())
@@ -144,6 +150,8 @@ QueueOutcome sendToQueue(const QString &queue, const QByteArray &pdf)
             return QueueOutcome::NoAnswer;
         return cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE ? QueueOutcome::NoSpooler : QueueOutcome::Gone;
     }
+    for (const auto &[name, value] : choices)
+        dest->num_options = cupsAddOption(name.constData(), value.constData(), dest->num_options, &dest->options);
     const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
     const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
     const bool paused = state && atoi(state) == IPP_PSTATE_STOPPED;
@@ -248,14 +256,16 @@ struct Holder
 class SystemPrinter : private Holder<QBuffer>, public PangoPrintDevice
 {
 public:
-    SystemPrinter(const QString &queue, const QPageLayout &page) : PangoPrintDevice(device, page), queue_(queue) { }
+    SystemPrinter(const QString &queue, const QPageLayout &page, const JobChoices &choices = {})
+        : PangoPrintDevice(device, page), queue_(queue), choices_(choices)
+    { }
 
     // The PDF is whole in memory; deliver() sends it.
     bool endDoc() override { return PangoPrintDevice::endDoc(); }
 
     bool deliver() override
     {
-        outcome_ = sendToQueue(queue_, device.data());
+        outcome_ = sendToQueue(queue_, device.data(), choices_);
         if (outcome_ == QueueOutcome::NoAnswer)
             server_ = serverName();
         return outcome_ == QueueOutcome::Printing || outcome_ == QueueOutcome::Paused || outcome_ == QueueOutcome::Held;
@@ -278,6 +288,7 @@ public:
 
 private:
     QString queue_;
+    JobChoices choices_;
     QString server_;
     QueueOutcome outcome_ = QueueOutcome::Failed;
 };
@@ -370,11 +381,84 @@ PrintDevice *newPdfFile(const QString &path)
     return new PdfFile(path);
 }
 
+// What the print dialog's choices ask of the job, by their IPP names: the
+// copies, the sides and the paper, which is named too so that CUPS feeds
+// the sheet the report was set for. The rest of the dialog (pages per
+// sheet, page set, when to print, the driver's own options) Qt keeps as
+// CUPS options of the printer, under the engine property its CUPS support
+// has always used for them; they go with the job as chosen.
+JobChoices jobChoices(QPrinter &printer)
+{
+    JobChoices choices{{"copies", QByteArray::number(printer.copyCount())},
+                       {"media", printer.pageLayout().pageSize().key().toUtf8()}};
+    if (printer.copyCount() > 1)
+        choices.emplaceBack("multiple-document-handling", printer.collateCopies()
+                                                              ? "separate-documents-collated-copies"
+                                                              : "separate-documents-uncollated-copies");
+    switch (printer.duplex()) {
+    case QPrinter::DuplexNone:
+        choices.emplaceBack("sides", "one-sided");
+        break;
+    case QPrinter::DuplexLongSide:
+        choices.emplaceBack("sides", "two-sided-long-edge");
+        break;
+    case QPrinter::DuplexShortSide:
+        choices.emplaceBack("sides", "two-sided-short-edge");
+        break;
+    case QPrinter::DuplexAuto:  // as the queue is set up
+        break;
+    }
+    constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+    const QStringList options = printer.printEngine()->property(kCupsOptions).toStringList();
+    for (qsizetype i = 0; i + 1 < options.size(); i += 2)
+        choices.emplaceBack(options[i].toUtf8(), options[i + 1].toUtf8());
+    return choices;
+}
+
+bool printersToChoose(PrinterLookup &none)
+{
+    const Connection connection(kLookupSeconds);
+    cups_dest_t *dests = nullptr;
+    const int count = connection.http() ? cupsGetDests2(connection.http(), &dests) : 0;
+    const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
+    cupsFreeDests(count, dests);
+    if (connection.timedOut()) {
+        none.absence = PrinterLookup::Absence::NoAnswer;
+        none.name = serverName();
+        return false;
+    }
+    if (count > 0)
+        return true;
+    none.absence
+        = !connection.http() || noSpooler ? PrinterLookup::Absence::NoSpooler : PrinterLookup::Absence::NoPrinters;
+    return false;
+}
+
+QDialog *newPrintDialog(QWidget *parent, ChosenPrinter chosen)
+{
+    auto *printer = new QPrinter(QPrinter::HighResolution);
+    auto *dialog = new QPrintDialog(printer, parent);
+    dialog->setObjectName(QStringLiteral("PrintDialog"));
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // A PDF has a command of its own; the report is a page or two, so no
+    // range either.
+    dialog->setOptions(QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies);
+    QObject::connect(dialog, &QObject::destroyed, [printer] { delete printer; });
+    QObject::connect(dialog, &QDialog::accepted, dialog, [printer, chosen = std::move(chosen)] {
+        const QPageLayout asked = printer->pageLayout();
+        QPageLayout page = reportPage(asked.pageSize(), asked.marginsPoints());
+        page.setOrientation(asked.orientation());
+        chosen(std::make_unique<SystemPrinter>(printer->printerName(), page, jobChoices(*printer)));
+    });
+    return dialog;
+}
+
 }  // namespace
 
 const PrintDevices &printDevices()
 {
-    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile};
+    static const PrintDevices devices{kPrintDevicesVersion, lookUpDefaultPrinter, newPdfFile, printersToChoose,
+                                      newPrintDialog};
     return devices;
 }
 

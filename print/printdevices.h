@@ -12,11 +12,14 @@
 #include <QPageSize>
 #include <QString>
 
+class QDialog;
+class QWidget;
+
 namespace morvane {
 
 // Bumped whenever the table below changes, so a module left over from
 // another build is refused rather than called wrongly.
-inline constexpr int kPrintDevicesVersion = 2;
+inline constexpr int kPrintDevicesVersion = 3;
 
 struct PrintDevices
 {
@@ -28,6 +31,18 @@ struct PrintDevices
     // The report written to a PDF file, replaced only once the whole
     // document has been written.
     PrintDevice *(*pdfFile)(const QString &path);
+    // Whether there is a printer to choose, asked within the same limits as
+    // the default printer, so off the windows' thread; when there is none,
+    // why, in `none`.
+    bool (*printersToChoose)(PrinterLookup &none);
+    // Qt's print dialog over `parent`, not yet open, to choose a printer,
+    // the copies and the paper. Once the user accepts, `chosen` gets a
+    // device that sets the report as the default printer's does and hands
+    // it to the printer chosen as one job, with those choices. Qt's dialog
+    // asks the print system itself, on the windows' thread and with no
+    // limit of ours, so it is made only once printersToChoose() has had an
+    // answer.
+    QDialog *(*printDialog)(QWidget *parent, ChosenPrinter chosen);
 };
 
 // The sheet the report is laid out on: portrait, with at least the quarter

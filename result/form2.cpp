@@ -7,6 +7,7 @@
 #include "outline.h"
 #include "pictures.h"
 #include "printcommand.h"
+#include "sharecommands.h"
 #include "text.h"
 #include "twips.h"
 
@@ -180,6 +181,9 @@ void Form2::buildWindow()
     print_ = new PrintCommand(*this);
     connect(print_, &PrintCommand::printed, this, &Form2::Lbl_Close_Click);
     connect(print_, &PrintCommand::cancelled, this, [this] { Lbl_Print->setEnabled(true); });
+
+    // The context menu: another printer, PDF and picture, copy.
+    new ShareCommands(*this);
 }
 
 void Form2::Prophesy()

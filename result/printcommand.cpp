@@ -6,6 +6,7 @@
 #include "prediction.h"
 #include "printer.h"
 #include "report.h"
+#include "sharecommands.h"
 #include "windows.h"
 
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QThread>
 #include <QTimer>
 
@@ -80,34 +80,49 @@ void PrintCommand::print(const Prediction &prediction)
     const PrinterProvider provider = defaultPrinter();
     offThread<std::shared_ptr<PrinterLookup>>(
         [provider] { return std::make_shared<PrinterLookup>(provider ? provider() : PrinterLookup{}); },
-        [this, prediction, moment, noAnswer](std::shared_ptr<PrinterLookup> found) {
+        [this, prediction, moment](std::shared_ptr<PrinterLookup> found) {
             if (!found->device) {
                 setBusy(false);
                 offerPdf(prediction, moment, messages::noPrinter(found->absence, found->name),
                          messages::noPrinterDetails(found->absence));
                 return;
             }
-            // Laid out here, where the fonts are; only the sending waits
-            // on the print system.
-            std::shared_ptr<PrintDevice> printer = std::move(found->device);
-            if (!printReport(*printer, prediction, moment)) {
-                setBusy(false);
-                fail(messages::kPrintFailed, printer->errorText() + u'\n' + messages::kPrintAgain);
-                return;
-            }
-            offThread<bool>([printer] { return printer->deliver(); },
-                            [this, printer, prediction, moment](bool delivered) {
-                                setBusy(false);
-                                if (delivered)
-                                    handedOver(printer->noteText());
-                                else if (printer->unanswered())
-                                    offerPdf(prediction, moment, printer->errorText(), messages::kNoAnswerDetails);
-                                else
-                                    fail(messages::kPrintFailed, printer->errorText() + u'\n' + messages::kPrintAgain);
-                            },
-                            kSendLimitMs, noAnswer);
+            printFound(prediction, moment, std::move(found->device), messages::kPrintAgain);
         },
         kLookupLimitMs, noAnswer);
+}
+
+void PrintCommand::printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again)
+{
+    setBusy(true);
+    printFound(prediction, clock().now(), std::move(printer), again);
+}
+
+void PrintCommand::printFound(const Prediction &prediction, const QDateTime &moment,
+                              std::shared_ptr<PrintDevice> printer, const QString &again)
+{
+    // Laid out here, where the fonts are; only the sending waits on the
+    // print system.
+    if (!printReport(*printer, prediction, moment)) {
+        setBusy(false);
+        fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
+        return;
+    }
+    const auto noAnswer = [this, prediction, moment] {
+        setBusy(false);
+        offerPdf(prediction, moment, messages::noAnswer(QString()), messages::kNoAnswerDetails);
+    };
+    offThread<bool>([printer] { return printer->deliver(); },
+                    [this, printer, prediction, moment, again](bool delivered) {
+                        setBusy(false);
+                        if (delivered)
+                            handedOver(printer->noteText());
+                        else if (printer->unanswered())
+                            offerPdf(prediction, moment, printer->errorText(), messages::kNoAnswerDetails);
+                        else
+                            fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
+                    },
+                    kSendLimitMs, noAnswer);
 }
 
 void PrintCommand::handedOver(const QString &note)
@@ -153,13 +168,9 @@ void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &momen
 
 void PrintCommand::savePdf(const Prediction &prediction, const QDateTime &moment)
 {
-    // Documents when there is such a folder, else home; never the folder
-    // the program happened to be started from.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (folder.isEmpty() || !QDir(folder).exists())
-        folder = QDir::homePath();
+    // Named and placed as the sheet's own saves are.
     auto *dialog = new QFileDialog(&sheet_, QStringLiteral(u"บันทึกคำทำนายเป็นไฟล์ PDF"),
-                                   QDir(folder).filePath(QStringLiteral(u"คำทำนาย Morvane.pdf")),
+                                   QDir(saveFolder(SaveAs::Pdf)).filePath(suggestedFileName(prediction, SaveAs::Pdf)),
                                    QStringLiteral(u"ไฟล์ PDF (*.pdf)"));
     dialog->setObjectName(QStringLiteral("SavePdf"));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -174,6 +185,7 @@ void PrintCommand::savePdf(const Prediction &prediction, const QDateTime &moment
             fail(messages::kSaveFailed, pdf->errorText() + u'\n' + messages::kSaveAgain);
             return;
         }
+        rememberSaveFolder(path);
         emit printed();
     });
     dialog->open();

@@ -13,11 +13,13 @@
 #include <QObject>
 
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 namespace morvane {
 
+class PrintDevice;
 struct Prediction;
 
 class PrintCommand : public QObject
@@ -32,6 +34,11 @@ public:
     // call. Ends in exactly one of the two signals, perhaps after the user
     // has answered a question. Not to be called again before then.
     void print(const Prediction &prediction);
+
+    // The same on a printer already found, such as the one chosen in the
+    // print dialog: laid out, handed over and told as print() does once it
+    // has found the default printer. `again` says how to try again.
+    void printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again);
 
     // While the print system is being asked: the busy pointer shows, and the
     // sheet stays until the job has been handed over or has failed.
@@ -53,6 +60,8 @@ private:
     void offThread(std::function<Result()> work, std::function<void(Result)> then, int limitMs,
                    std::function<void()> late);
 
+    void printFound(const Prediction &prediction, const QDateTime &moment, std::shared_ptr<PrintDevice> printer,
+                    const QString &again);
     // The job is with the print system; a note on why it waits, if any,
     // is read before the sheet goes.
     void handedOver(const QString &note);

@@ -66,6 +66,21 @@ PrinterProvider &defaultPrinter()
     return provider;
 }
 
+PrinterChooser &printerChooser()
+{
+    static PrinterChooser chooser{[](PrinterLookup &none) {
+                                      if (const PrintDevices *devices = loadPrintDevices())
+                                          return devices->printersToChoose(none);
+                                      none.device = std::make_unique<MissingModule>(printModulePath());
+                                      return false;
+                                  },
+                                  [](QWidget *parent, ChosenPrinter chosen) -> QDialog * {
+                                      const PrintDevices *devices = loadPrintDevices();
+                                      return devices ? devices->printDialog(parent, std::move(chosen)) : nullptr;
+                                  }};
+    return chooser;
+}
+
 std::unique_ptr<PrintDevice> pdfFile(const QString &path)
 {
     if (const PrintDevices *devices = loadPrintDevices())

@@ -2,8 +2,9 @@
 # Prints a prediction through a real CUPS spooler: starts cupsd if it is not
 # running, adds a cups-pdf queue of its own, makes it the default for the
 # test only, clicks "พิมพ์" with that queue rejecting jobs, paused, named but
-# missing, behind a slow server, and working, and checks the spooled PDF.
-# Needs root, cups and printer-driver-cups-pdf; skips (exit 77) without them.
+# missing, behind a slow server, and working, and checks the spooled PDF. A
+# second queue is the other printer the print dialog chooses. Needs root,
+# cups and printer-driver-cups-pdf; skips (exit 77) without them.
 set -euo pipefail
 program="$1"
 # Another name keeps runs side by side on one spooler apart.
@@ -26,6 +27,7 @@ slow=
 cleanup() {
   [ -n "$slow" ] && kill "$slow" || true
   lpadmin -x "$queue" 2>/dev/null || true
+  lpadmin -x "${queue}Other" 2>/dev/null || true
   [ -n "$started" ] && kill "$started" || true
   rm -rf "$out"
 }
@@ -33,6 +35,7 @@ trap cleanup EXIT
 
 ppd=$(find /usr/share/ppd -name 'CUPS-PDF_opt.ppd' | head -1)
 lpadmin -p "$queue" -v cups-pdf:/ -E -P "$ppd"
+lpadmin -p "${queue}Other" -v cups-pdf:/ -E -P "$ppd"
 # cups-pdf writes into ~/PDF of the job's owner, by the password file.
 spool="$(getent passwd "$(id -un)" | cut -d: -f6)/PDF"
 mkdir -p "$spool"
@@ -45,7 +48,7 @@ for _ in $(seq 50); do [ -S "$out/slow.sock" ] && break; sleep 0.1; done
 
 # The queue is the default for this process alone.
 PRINTER="$queue" LPDEST="$queue" MORVANE_CUPS_QUEUE="$queue" MORVANE_SLOW_CUPS="$out/slow.sock" \
-  QT_QPA_PLATFORM=offscreen "$program"
+  MORVANE_CUPS_OTHER_QUEUE="${queue}Other" QT_QPA_PLATFORM=offscreen "$program"
 
 # Wait for cups-pdf to write the two jobs.
 for _ in $(seq 150); do

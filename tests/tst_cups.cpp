@@ -1,7 +1,9 @@
 // Prints a real prediction through the system's default printer, and
 // checks what the user is told when that printer rejects jobs, is paused,
-// or does not exist. Run by cups_print.sh, which sets up a PDF queue of its
-// own as that default; on its own this program prints nothing.
+// or does not exist; and through the print dialog on another printer, with
+// copies and paper chosen. Run by cups_print.sh, which sets up two PDF
+// queues of its own, one the default; on its own this program prints
+// nothing.
 #include "clock.h"
 #include "form1.h"
 #include "form2.h"
@@ -10,13 +12,20 @@
 #include "printer.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 
 using namespace morvane;
 
@@ -37,6 +46,67 @@ class TestCups : public QObject
     QString queue_;
 
 private slots:
+    // Before the default queue's last row, whose PDF cups_print.sh checks.
+    void printingOnAnotherQueueWithCopiesAndPaper()
+    {
+        const QString other = qEnvironmentVariable("MORVANE_CUPS_OTHER_QUEUE");
+        const std::unique_ptr<Form1> form1 = test::shownForm1();
+        QVERIFY(form1);
+        QTest::mouseClick(form1->CmdPredict, Qt::LeftButton);
+        Form2 *form2 = test::shownWindow<Form2>();
+        QVERIFY(form2 && QTest::qWaitForWindowActive(form2));
+        QTest::keyClick(form2->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        QPrintDialog *dialog = nullptr;
+        QTRY_VERIFY((dialog = form2->findChild<QPrintDialog *>(QStringLiteral("PrintDialog"))));
+        auto *printers = dialog->findChild<QComboBox *>(QStringLiteral("printers"));
+        printers->setCurrentIndex(printers->findText(other));
+        QCOMPARE(printers->currentText(), other);
+        dialog->findChild<QSpinBox *>(QStringLiteral("copies"))->setValue(2);
+        // The paper is chosen in the printer's properties, a dialog of its own.
+        bool letter = false;
+        QTimer::singleShot(0, dialog, [&] {
+            auto *properties = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!properties)
+                return;
+            auto *paper = properties->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+            const int index = paper ? paper->findText(QStringLiteral("Letter"), Qt::MatchContains) : -1;
+            letter = index >= 0;
+            if (letter)
+                paper->setCurrentIndex(index);
+            properties->accept();
+        });
+        dialog->findChild<QPushButton *>(QStringLiteral("properties"))->click();
+        QVERIFY(letter);
+        QPointer<Form2> watch(form2);
+        static_cast<QDialog *>(dialog)->accept();  // as its print button does
+        QTRY_VERIFY_WITH_TIMEOUT(!watch, 30000);
+
+        // cups-pdf writes each job as <title>-job_<id>.pdf in the owner's ~/PDF.
+        QString job;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QProcess lpstat;
+                lpstat.start(QStringLiteral("lpstat"),
+                             {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), other});
+                lpstat.waitForFinished();
+                job = QString::fromUtf8(lpstat.readAllStandardOutput()).section(u' ', 0, 0).section(u'-', -1);
+                return !job.isEmpty();
+            }(),
+            30000);
+        const QDir spool(QDir::home().filePath(QStringLiteral("PDF")));
+        QStringList found;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !(found = spool.entryList({QStringLiteral("*-job_%1.pdf").arg(job)}, QDir::Files)).isEmpty(), 30000);
+        const QString pdf = spool.filePath(found.first());
+        QProcess pdfinfo;
+        pdfinfo.start(QStringLiteral("pdfinfo"), {pdf});
+        QVERIFY(pdfinfo.waitForFinished());
+        const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+        QFile::remove(pdf);
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));  // two copies
+        QVERIFY2(info.contains(QStringLiteral("(letter)")), qPrintable(info));
+    }
+
     void initTestCase()
     {
         if (!qEnvironmentVariableIsSet("MORVANE_CUPS_QUEUE"))

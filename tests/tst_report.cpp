@@ -14,6 +14,7 @@
 #include "printer.h"
 #include "readings.h"
 #include "report.h"
+#include "sharecard.h"
 #include "text.h"
 #include "writeprophesy.h"
 
@@ -428,19 +429,26 @@ private slots:
     }
 
     // A save that fails says why, leaves no part of a file, and leaves the
-    // file it would have replaced as it was. The disk fills up for real: a
-    // file size limit anyone may set, and, as root, a small tmpfs.
+    // file it would have replaced as it was: the report as a PDF and the
+    // picture as a PNG alike. The disk fills up for real: a file size limit
+    // anyone may set, and, as root, a small tmpfs.
     void aFailedSaveLeavesNothingBehind_data()
     {
         QTest::addColumn<int>("medium");
         QTest::addColumn<bool>("existing");
         QTest::addColumn<QString>("why");
+        QTest::addColumn<bool>("picture");
         const QString full = QStringLiteral(u"พื้นที่ดิสก์เต็ม");
-        QTest::newRow("no such folder") << int(NoFolder) << false << QStringLiteral(u"ไม่พบโฟลเดอร์");
-        QTest::newRow("file size limit") << int(SizeLimit) << false << full;
-        QTest::newRow("file size limit, file kept") << int(SizeLimit) << true << full;
-        QTest::newRow("full 8 KiB tmpfs, file kept") << int(SmallTmpfs) << true << full;
-        QTest::newRow("read-only tmpfs, file kept") << int(ReadOnlyTmpfs) << true << QStringLiteral(u"ไม่มีสิทธิ์");
+        for (const bool picture : {false, true}) {
+            const auto row = [picture](const char *name) {
+                return &QTest::newRow(qPrintable(QLatin1String(name) + (picture ? " (PNG)" : " (PDF)")));
+            };
+            *row("no such folder") << int(NoFolder) << false << QStringLiteral(u"ไม่พบโฟลเดอร์") << picture;
+            *row("file size limit") << int(SizeLimit) << false << full << picture;
+            *row("file size limit, file kept") << int(SizeLimit) << true << full << picture;
+            *row("full 8 KiB tmpfs, file kept") << int(SmallTmpfs) << true << full << picture;
+            *row("read-only tmpfs, file kept") << int(ReadOnlyTmpfs) << true << QStringLiteral(u"ไม่มีสิทธิ์") << picture;
+        }
     }
 
     void aFailedSaveLeavesNothingBehind()
@@ -448,6 +456,7 @@ private slots:
         QFETCH(int, medium);
         QFETCH(bool, existing);
         QFETCH(QString, why);
+        QFETCH(bool, picture);
         QTemporaryDir scratch;
         QVERIFY(scratch.isValid());
         QString folder = scratch.filePath(QStringLiteral("out"));
@@ -461,7 +470,7 @@ private slots:
         }
         if (medium == NoFolder)
             folder += QStringLiteral("/missing");
-        const QString path = folder + QStringLiteral("/report.pdf");
+        const QString path = folder + (picture ? QStringLiteral("/report.png") : QStringLiteral("/report.pdf"));
         const QByteArray before = "an earlier reading, to be kept\n";
         if (existing) {
             QFile old(path);
@@ -470,8 +479,14 @@ private slots:
         if (medium == ReadOnlyTmpfs)
             QCOMPARE(mount({"-o", "remount,ro", folder}), 0);
 
-        auto pdf = pdfFile(path);
-        bool printed = true;
+        const QImage card = picture ? shareCard(sample()) : QImage();
+        const auto save = [&] {
+            if (picture)
+                return savePng(card, path);
+            auto pdf = pdfFile(path);
+            return printReport(*pdf, sample(), kPrinted) ? QString() : pdf->errorText();
+        };
+        QString error;
         if (medium == SizeLimit) {
             // Past the limit a write fails with EFBIG instead of a signal.
             rlimit saved{};
@@ -479,23 +494,22 @@ private slots:
             const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
             const rlimit small{8192, saved.rlim_max};
             QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            printed = printReport(*pdf, sample(), kPrinted);
+            error = save();
             setrlimit(RLIMIT_FSIZE, &saved);
             std::signal(SIGXFSZ, oldHandler);
         } else {
-            printed = printReport(*pdf, sample(), kPrinted);
+            error = save();
         }
-        QVERIFY(!printed);
-        QVERIFY2(pdf->errorText().contains(why), qPrintable(pdf->errorText()));
+        QVERIFY2(error.contains(why), qPrintable(error));
         if (medium != NoFolder) {
             const QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-            QCOMPARE(left, existing ? QStringList{QStringLiteral("report.pdf")} : QStringList());
+            QCOMPARE(left, existing ? QStringList{QFileInfo(path).fileName()} : QStringList());
         }
         if (existing) {
             QFile old(path);
             QVERIFY(old.open(QIODevice::ReadOnly));
             QCOMPARE(old.readAll(), before);
-            QVERIFY(pdf->errorText().contains(QStringLiteral(u"ไฟล์เดิมชื่อนี้ยังอยู่ครบ")));
+            QVERIFY(error.contains(QStringLiteral(u"ไฟล์เดิมชื่อนี้ยังอยู่ครบ")));
         }
     }
 

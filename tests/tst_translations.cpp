@@ -1,6 +1,7 @@
 // Qt's own dialogs, buttons and menus speak Thai whatever the system's
 // language: the PDF save dialog with its overwrite question, the message
-// boxes' buttons and the context menus of the name box and the reading box.
+// boxes' buttons, the print dialog with the printer's properties, and the
+// context menus of the name box, the reading box and the sheet.
 // CTest runs it under a C and an English locale.
 #include "filedialog.h"
 #include "form2.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -74,7 +77,9 @@ class TestTranslations : public QObject
                 check(where, label->text());
             else if (auto *button = qobject_cast<QAbstractButton *>(w))
                 check(where, button->text());
-            else if (auto *list = qobject_cast<QComboBox *>(w); list && w->objectName() != u"lookInCombo")
+            // Folders and paper sizes go by their own names (A4, Letter).
+            else if (auto *list = qobject_cast<QComboBox *>(w);
+                     list && w->objectName() != u"lookInCombo" && w->objectName() != u"pageSizeCombo")
                 for (int i = 0; i < list->count(); ++i)
                     check(where, list->itemText(i));
             if (auto *view = qobject_cast<QAbstractItemView *>(w); view && view->model()) {
@@ -168,6 +173,31 @@ private slots:
         QVERIFY2(english_.isEmpty(), qPrintable(english_.join(u'\n')));
     }
 
+    // As the print module opens it, with the entry for a PDF file, which is
+    // the only printer a machine without one offers and has properties too.
+    void thePrintDialogAndThePrintersProperties()
+    {
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize
+                          | QAbstractPrintDialog::PrintCollateCopies);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        checkWindow(&dialog);
+        bool propertiesSeen = false;
+        const QObject whileHere;
+        QTimer::singleShot(0, &whileHere, [&] {
+            if (QWidget *properties = QApplication::activeModalWidget(); properties && properties != &dialog) {
+                checkWindow(properties);
+                propertiesSeen = true;
+                properties->close();
+            }
+        });
+        dialog.findChild<QPushButton *>(QStringLiteral("properties"))->click();
+        QVERIFY(propertiesSeen);
+        QVERIFY2(english_.isEmpty(), qPrintable(english_.join(u'\n')));
+    }
+
     void messageBoxButtons()
     {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Morvane"), QStringLiteral(u"ทดสอบ"),
@@ -196,10 +226,14 @@ private slots:
         QVERIFY(reading.contains(QStringLiteral(u"คัดลอก")));
         const QStringList scrollBar = contextMenu(form2->TxtDisplayProphesy->verticalScrollBar());
         QVERIFY(scrollBar.contains(QStringLiteral(u"เลื่อนมาที่นี่")));
+        const QStringList sheet = contextMenu(form2->Image1);
+        QCOMPARE(sheet, (QStringList{QStringLiteral(u"พิมพ์"), QStringLiteral(u"พิมพ์ไปยังเครื่องพิมพ์อื่น…"),
+                                     QStringLiteral(u"บันทึกเป็น PDF…"), QStringLiteral(u"บันทึกเป็นรูปภาพ…"),
+                                     QStringLiteral(u"คัดลอกคำทำนาย"), QStringLiteral(u"ปิด")}));
         form2->Lbl_Close_Click();
         test::settle();
 
-        for (const QString &text : name + reading + scrollBar)
+        for (const QString &text : name + reading + scrollBar + sheet)
             check(QStringLiteral("menu"), text);
         QVERIFY2(english_.isEmpty(), qPrintable(english_.join(u'\n')));
     }
