@@ -205,7 +205,7 @@ for scale in 1 2; do
   # Where the visible sheet begins inside the window.
   read -r ox oy < <(convert "$work/x11-mask.png" -trim -format '%X %Y\n' info: | tr -d '+')
   echo "  X11 shape: ${WIDTH}x${HEIGHT}, $cut_x11 pixels cut away"
-  [ "$cut_x11" -eq $((35448 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
+  [ "$cut_x11" -eq $((35455 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
 
   socket="${MORVANE_WAYLAND_SOCKET:-wayland-morvane-test-$$}"
   weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 --socket="$socket" \
