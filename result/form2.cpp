@@ -222,6 +222,14 @@ void Form2::mouseMoveEvent(QMouseEvent *event)
     QWidget::mouseMoveEvent(event);
 }
 
+void Form2::leaveEvent(QEvent *event)
+{
+    // The pointer may leave the window straight from a command, where no
+    // move over the picture or the surface turns it back.
+    resetCommandColours();
+    QWidget::leaveEvent(event);
+}
+
 bool Form2::eventFilter(QObject *watched, QEvent *event)
 {
     const QEvent::Type type = event->type();

@@ -5,7 +5,9 @@
 #   desktop.sh x11 <morvane>      on Xvfb, with no window manager and under
 #                                 openbox, at scale 1, 1.5 and 2: a drag made
 #                                 of 2, 4 or 8 unpaced pointer steps moves the
-#                                 result window exactly as far as the pointer
+#                                 result window exactly as far as the pointer;
+#                                 a command's hover colour goes when the
+#                                 pointer leaves the window
 #   desktop.sh wayland <morvane>  under weston at scale 1 and 2: the desktop
 #                                 shows through the same pixels as the X11
 #                                 shape cuts away, a press there reaches the
@@ -137,6 +139,32 @@ drag_x11() {
   fi
 }
 
+# How many pixels of a colour a rectangle of the screen shows (x y w h).
+pixels_of() {
+  import -window root "$work/pixels.png"
+  convert "$work/pixels.png" -crop "$3x$4+$1+$2" +repage -fill black +opaque "$5" -fill white -opaque "$5" \
+    -format '%[fx:round(w*h*mean)]' info:
+}
+
+# The pointer rests on "พิมพ์" and then leaves the window in one jump: the
+# command turns green, then back to red.
+hover_x11() {
+  local window="$1" scale="$2"
+  settled "$window"
+  # "พิมพ์" lies at (160, 400), 73 x 33, in the window.
+  local x y w h
+  x=$(awk "BEGIN{print int($X + 160 * $scale)}") y=$(awk "BEGIN{print int($Y + 400 * $scale)}")
+  w=$(awk "BEGIN{print int(73 * $scale)}") h=$(awk "BEGIN{print int(33 * $scale)}")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 mousemove_relative 1 1
+  green() { [ "$(pixels_of "$x" "$y" "$w" "$h" '#00FF00')" -gt 20 ]; }
+  within 20 green || fail "the print command did not turn green under the pointer"
+  xdotool mousemove 1 1
+  red() { [ "$(pixels_of "$x" "$y" "$w" "$h" '#00FF00')" -eq 0 ] && [ "$(pixels_of "$x" "$y" "$w" "$h" '#FF0000')" -gt 20 ]; }
+  within 20 red || fail "the print command stayed green after the pointer left the window"
+  xdotool mousemove 800 600
+  echo "  the print command turned green under the pointer and red once it left the window"
+}
+
 if [ "$mode" = x11 ]; then
   for wm in none openbox; do
     if [ "$wm" = openbox ]; then
@@ -160,6 +188,7 @@ if [ "$mode" = x11 ]; then
         drag_x11 "$result" "$scale" "$steps" 25 15
         drag_x11 "$result" "$scale" "$steps" -25 -15
       done
+      hover_x11 "$result" "$scale"
       import -window root "$shots/x11-$wm-$scale.png"
       stop_last
     done

@@ -328,6 +328,12 @@ private slots:
         QCOMPARE(textColour(f->Lbl_Close), green);
         QTest::mouseMove(f->TxtDisplayProphesy->viewport());
         QCOMPARE(textColour(f->Lbl_Close), red);
+        // Straight out of the window from a command: no move on the sheet
+        // comes between.
+        QTest::mouseMove(f->Lbl_Print);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(f, &leave);
+        QCOMPARE(textColour(f->Lbl_Print), red);
         QCOMPARE(f->Lbl_Close->cursor().hotSpot(), QPoint(3, 0));
         QCOMPARE(f->Lbl_Print->toolTip(), QStringLiteral("Print"));
         QCOMPARE(f->DisplayName->toolTip(), QStringLiteral("Your name"));
