@@ -3,10 +3,13 @@
 #include "clock.h"
 #include "fonts.h"
 #include "form1.h"
+#include "form2.h"
+#include "form4.h"
 #include "guitest.h"
 #include "pictures.h"
 #include "prediction.h"
 #include "rawpictures.h"
+#include "windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 
 using namespace morvane;
 
@@ -452,6 +456,49 @@ private slots:
                 form.Menu_End->trigger();
             QVERIFY(!form.isVisible());
         }
+    }
+
+    // However the window system comes to maximize a window of fixed size
+    // (Qt's own title bar offers it on Wayland), the window asks to be
+    // normal again and is held to its size once more.
+    void fixedWindowsStayAtTheirSize_data()
+    {
+        QTest::addColumn<QString>("which");
+        for (const char *w : {"input", "About", "message box", "sheet"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+
+    void fixedWindowsStayAtTheirSize()
+    {
+        QFETCH(QString, which);
+        const std::unique_ptr<Form1> form1 = test::shownForm1();
+        QVERIFY(form1);
+        QWidget *window = form1.get();
+        if (which == u"About") {
+            form1->Menu_About->trigger();
+            window = test::shownWindow<Form4>();
+        } else if (which == u"message box") {
+            QMessageBox *box = messageBox(form1.get(), QMessageBox::Information, QStringLiteral("Box"),
+                                          QStringLiteral(u"ทดสอบ"), QStringLiteral(u"ทดสอบ"));
+            box->addButton(QMessageBox::Ok);
+            box->open();
+            window = box;
+        } else if (which == u"sheet") {
+            form1->CmdPredict->click();
+            window = test::shownWindow<Form2>();
+        }
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        const QSize size = window->size();
+        QCOMPARE(window->minimumSize(), size);
+        window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_COMPARE(window->windowHandle()->windowStates(), Qt::WindowStates(Qt::WindowNoState));
+        QTRY_COMPARE(window->maximumSize(), size);
+        QCOMPARE(window->minimumSize(), size);
+        QCOMPARE(window->size(), size);
+        QVERIFY(window->updatesEnabled());
+        if (window != form1.get())
+            window->close();
+        test::settle();
     }
 };
 
