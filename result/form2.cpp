@@ -10,6 +10,7 @@
 #include "text.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -67,6 +68,38 @@ int buttonMask(Qt::MouseButtons buttons)
     return static_cast<int>(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
 }
 
+// What assistive technology sees of a command label: a button named by its
+// text, with a press action.
+class CommandAccessible : public QAccessibleWidget
+{
+public:
+    explicit CommandAccessible(CommandLabel *label) : QAccessibleWidget(label, QAccessible::Button) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<CommandLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            emit static_cast<CommandLabel *>(widget())->pressed();
+    }
+};
+
+// The commands, and the sheet itself as a window of its own (a plain
+// widget is only a part of one to assistive technology).
+QAccessibleInterface *accessibleSheet(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<CommandLabel *>(object))
+        return new CommandAccessible(label);
+    if (auto *sheet = qobject_cast<Form2 *>(object))
+        return new QAccessibleWidget(sheet, QAccessible::Window);
+    return nullptr;
+}
+
 }  // namespace
 
 void LineLabel::paintEvent(QPaintEvent *)
@@ -90,6 +123,10 @@ void ReadingBox::setText(const QString &text)
 
 Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
+    // Before any part of the sheet is made: assistive technology keeps what
+    // it first learns of each.
+    static const bool accessible = (QAccessible::installFactory(&accessibleSheet), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_DeleteOnClose);
     // Wayland takes a mask only as the part of the window that answers the
     // mouse, so the window paints nothing outside the outline and leaves
@@ -152,12 +189,23 @@ void Form2::buildWindow()
     TxtDisplayProphesy->viewport()->setMouseTracking(true);
     TxtDisplayProphesy->setText(QStringLiteral("DisplayProphesy\r\n"));
 
-    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print, kCommandRest,
-                                  design::kForm2CommandFace, QStringLiteral("Print"));
-    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close, kCommandRest,
-                                  design::kForm2CommandFace, QStringLiteral("Close"));
+    auto *printCommand = makeLabel<CommandLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print,
+                                                 kCommandRest, design::kForm2CommandFace, QStringLiteral("Print"));
+    auto *closeCommand = makeLabel<CommandLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close,
+                                                 kCommandRest, design::kForm2CommandFace, QStringLiteral("Close"));
+    Lbl_Print = printCommand;
+    Lbl_Close = closeCommand;
     for (QLabel *command : {Lbl_Print, Lbl_Close})
         command->setCursor(pointingHand());
+
+    // What a screen reader says, in Thai where the tooltips are English.
+    DisplayName->setAccessibleDescription(QStringLiteral(u"ชื่อ"));
+    DisplayBirthday->setAccessibleDescription(QStringLiteral(u"วันเกิด ราศี และปีนักษัตร"));
+    TxtDisplayProphesy->setAccessibleName(QStringLiteral(u"คำทำนาย"));
+    Lbl_Print->setAccessibleDescription(QStringLiteral(u"พิมพ์คำทำนาย แล้วปิดหน้านี้ (Ctrl+P)"));
+    Lbl_Close->setAccessibleDescription(QStringLiteral(u"ปิดหน้านี้ กลับไปหน้ากรอกชื่อและวันเกิด (Esc)"));
+    connect(printCommand, &CommandLabel::pressed, this, &Form2::Lbl_Print_Click);
+    connect(closeCommand, &CommandLabel::pressed, this, &Form2::Lbl_Close_Click);
 
     for (QObject *o : {static_cast<QObject *>(Image1), static_cast<QObject *>(DisplayName),
                        static_cast<QObject *>(DisplayBirthday), static_cast<QObject *>(Lbl_Print),

@@ -31,6 +31,20 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// "พิมพ์" and "ปิด": labels that act as commands. Assistive technology
+// sees each as a button it can press; neither takes the keyboard focus.
+class CommandLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    // Pressed through assistive technology.
+    void pressed();
+};
+
 // The reading box. text() is the reading as composed, with CR LF between
 // lines; the box shows each CR LF as one line break and wraps Thai at word
 // boundaries.

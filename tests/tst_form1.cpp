@@ -114,6 +114,30 @@ private slots:
         QCOMPARE(form.CobYear->itemText(form.CobYear->count() - 1), QStringLiteral("2568"));
     }
 
+    // A screen reader names each box and list by the label over it; F10
+    // opens the menu on its first item, and its items have their keys.
+    void keyboardAndScreenReader()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const std::pair<QLabel *, QWidget *> labelled[] = {{form.Label1, form.TxtName},
+                                                           {form.Label2, form.CobDay},
+                                                           {form.Label4, form.CobMonth},
+                                                           {form.Label5, form.CobYear}};
+        for (const auto &[label, control] : labelled) {
+            QCOMPARE(label->buddy(), control);
+            QCOMPARE(control->accessibleName(), label->text());
+        }
+        QVERIFY(!form.CmdPredict->accessibleDescription().isEmpty());
+        QCOMPARE(form.Menu_About->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(form.Menu_End->shortcut(), QKeySequence(QKeySequence::Quit));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTRY_VERIFY(form.Help->isVisible());
+        QCOMPARE(form.Help->activeAction(), form.Menu_About);
+        form.Help->close();
+    }
+
     void focusAndTabOrder()
     {
         Form1 form;

@@ -11,6 +11,7 @@
 #include "text.h"
 #include "writeprophesy.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -347,6 +348,8 @@ private slots:
         QTest::newRow("window manager") << 2;
         QTest::newRow("พิมพ์") << 3;
         QTest::newRow("Ctrl+P") << 4;
+        QTest::newRow("ปิด pressed by a screen reader") << 5;
+        QTest::newRow("พิมพ์ pressed by a screen reader") << 6;
     }
 
     void closingRestoresForm1()
@@ -367,8 +370,17 @@ private slots:
             f->close();
         else if (route == 3)
             QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        else
+        else if (route == 4)
             QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier);
+        else {
+            // A button to assistive technology, though no focus stop.
+            QAccessibleInterface *command
+                = QAccessible::queryAccessibleInterface(route == 5 ? f->Lbl_Close : f->Lbl_Print);
+            QCOMPARE(command->role(), QAccessible::Button);
+            QCOMPARE(command->text(QAccessible::Name), route == 5 ? QStringLiteral(u"ปิด") : QStringLiteral(u"พิมพ์"));
+            QVERIFY(!command->state().focusable);
+            command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
         test::settle();
         QVERIFY(!test::shownWindow<Form2>());
         QVERIFY(!Form3::loaded());
