@@ -11,7 +11,10 @@
 #   desktop.sh wayland <morvane>  under weston at scale 1 and 2: the desktop
 #                                 shows through the same pixels as the X11
 #                                 shape cuts away, a press there reaches the
-#                                 desktop, and a drag on the sheet moves it
+#                                 desktop, and a drag on the sheet moves it;
+#                                 maximized from Qt's title bar, a message
+#                                 box, the input window and the About window
+#                                 stay as they are and the program works on
 #
 # Exits 77 (skipped) when a tool it needs is missing or cannot start.
 # MORVANE_XVFB_DISPLAY picks the X display (else Xvfb takes a free one),
@@ -218,7 +221,53 @@ animation=none
 startup-animation=none
 close-animation=none
 focus-animation=none
+[input-method]
+path=
 EOF
+
+# Screenshots of the program's windows on weston, with the pointer aside.
+shot() {
+  xdotool mousemove 1599 1199
+  sleep 0.3
+  import -window root "$work/$1.png"
+}
+convert -size 1600x1200 "xc:$cut" "$work/desktop.png"
+
+# The largest patch of the screen that changed from one screenshot to
+# another (a window that came up): prints its width, height, x and y.
+changed() {
+  convert "$work/$1.png" "$work/$2.png" -compose difference -composite -separate -evaluate-sequence max \
+    -threshold 0 -define connected-components:verbose=true -define connected-components:area-threshold=50 \
+    -connected-components 8 null: |
+    awk 'NR > 1 && $NF == "gray(255)" && $4 > best { best = $4; box = $2 } END { print box }' | tr 'x+' '  '
+}
+
+running() { kill -0 "${started[-1]}" 2>/dev/null && ! grep -q 'Protocol error' "$work/app.log"; }
+
+# Qt's title bar on Wayland offers maximize to every window, fixed in size
+# or not: the window that came up since the screenshot $2 is maximized with
+# it, and must stay as it was, the program running. Leaves the window's
+# place in mw, mh, mx, my.
+maximize() {
+  local what="$1" scale="$3"
+  shot "$what"
+  read -r mw mh mx my < <(changed "$2" "$what")
+  [ -n "${mw:-}" ] || fail "no $what window on Wayland"
+  # The maximize button of Qt's title bar: 40 logical pixels in from the
+  # right, 15 down.
+  xdotool mousemove $((mx + mw - 40 * scale)) $((my + 15 * scale)) click 1
+  sleep 1
+  # Over its buttons the window draws itself anew, as a hand moving on
+  # would make it.
+  xdotool mousemove $((mx + mw * 3 / 4)) $((my + mh - 20 * scale)) sleep 0.5 mousemove $((mx + mw / 2)) $((my + mh / 2))
+  sleep 0.5
+  running || fail "maximizing the $what window ended the program: $(tail -3 "$work/app.log")"
+  shot "$what-maximized"
+  local after
+  after=$(changed "$2" "$what-maximized")
+  [ "$after" = "$mw $mh $mx $my" ] || fail "maximized, the $what window went from $mw $mh $mx $my to $after"
+  echo "  maximized, the $what window stays ${mw}x$mh at $mx,$my and the program runs on"
+}
 
 for scale in 1 2; do
   echo "scale $scale"
@@ -241,7 +290,9 @@ for scale in 1 2; do
     --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
   started+=($!)
   within 100 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start: $(tail -3 "$work/weston.log")"
-  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" "$app" >"$work/app.log" 2>&1 &
+  # A print goes to no spooler: "พิมพ์" asks whether to save a PDF instead.
+  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" CUPS_SERVER="$work/no-spooler" \
+    "$app" >"$work/app.log" 2>&1 &
   started+=($!)
   # weston places the window itself and gives it the keyboard once it is
   # up: wait until something covers the desktop.
@@ -291,6 +342,30 @@ for scale in 1 2; do
       [ "$wx,$wy" = "$((x0 + 100)),$((y0 + 60))" ] || fail "the drag did not move the sheet with the pointer"
     fi
   done
+
+  # The message box, the input window and the About window are maximized
+  # in turn; then the program still predicts.
+  shot sheet
+  xdotool key ctrl+p
+  sleep 1
+  maximize "message box" sheet "$scale"
+  xdotool key Escape
+  sleep 0.5
+  xdotool key Escape
+  sleep 1
+  maximize input desktop "$scale"
+  read -r fw fh fx fy <<<"$mw $mh $mx $my"
+  xdotool key --delay 100 F10 Return
+  sleep 1
+  maximize About input "$scale"
+  xdotool mousemove $((mx + mw / 2)) $((my + mh / 2)) click 1
+  sleep 1
+  # "ทำนาย": at (176, 284) in the client area, under Qt's title bar (30
+  # logical pixels, and 3 at the side) and the menu bar.
+  menubar=$((fh / scale - 33 - 334))
+  xdotool mousemove $((fx + (3 + 176) * scale)) $((fy + (30 + menubar + 284) * scale)) click 1
+  within 100 find_sheet || fail "no sheet after maximizing the windows: $(tail -3 "$work/app.log")"
+  echo "  and the program still predicts"
   stop_last
   stop_last
 done
