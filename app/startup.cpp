@@ -5,6 +5,7 @@
 #include "pictures.h"
 #include "prepare.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QEvent>
 
@@ -85,11 +86,13 @@ Form2 *SpareResult::take()
 
 SpareResult *prepareWhileWaiting(Form1 &form1)
 {
-    // The icon stays the input window's own: set for the whole application,
-    // it went to the X server with every result window, 340 KB of pixels.
+    // The icon goes to the whole application, so that every window opened
+    // from here on carries it, Qt's own dialogs too. Each result window
+    // takes its copy (340 KB of pixels to an X server) as it is built
+    // ahead, not at the click.
     auto *spare = new SpareResult(&form1);
-    new AfterFirstPaint(form1, [&form1, spare] {
-        form1.setWindowIcon(windowIcon());
+    new AfterFirstPaint(form1, [spare] {
+        QApplication::setWindowIcon(windowIcon());
         prepareResultWindow();
         spare->build();
     });

@@ -36,8 +36,9 @@ private:
     QTimer soon_;
 };
 
-// A moment after the input window's first paint: its icon, the result
-// window's picture, faces and pointers, and the first spare result window.
+// A moment after the input window's first paint: the program's icon, the
+// result window's picture, faces and pointers, and the first spare result
+// window.
 SpareResult *prepareWhileWaiting(Form1 &form1);
 
 }  // namespace morvane

@@ -96,7 +96,8 @@ xsetroot -solid "$cut"
 
 # Starts the program on the X server at a scale and waits for its window.
 start_x11() {
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" "$app" >"$work/app.log" 2>&1 &
+  # A print goes to no spooler: "พิมพ์" asks whether to save a PDF instead.
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" CUPS_SERVER="$work/no-spooler" "$app" >"$work/app.log" 2>&1 &
   started+=($!)
   within 100 xdotool search --onlyvisible --name '^Morvane$' || fail "no input window at scale $1: $(cat "$work/app.log")"
 }
@@ -168,6 +169,32 @@ hover_x11() {
   echo "  the print command turned green under the pointer and red once it left the window"
 }
 
+# A window's icon, in several sizes (which ones depends on the scale).
+has_icon() { [ "$(xprop -id "$1" _NET_WM_ICON | grep -c 'Icon (')" -ge 4 ]; }
+
+# Every window the program opens carries its icon: the sheet, the question
+# "พิมพ์" asks with no printer, the save dialog behind it, the About window.
+# Under a window manager, which hands each new window the keyboard.
+icons_x11() {
+  local sheet="$1" form1="$2" window
+  has_icon "$sheet" || fail "the sheet has no icon"
+  xdotool windowactivate --sync "$sheet" key ctrl+p
+  window=$(xdotool search --sync --onlyvisible --name '^Morvane$' | tail -1)
+  has_icon "$window" || fail "the question of พิมพ์ has no icon"
+  xdotool key Return
+  window=$(xdotool search --sync --onlyvisible --name 'PDF' | tail -1)
+  has_icon "$window" || fail "the save dialog has no icon"
+  xdotool key Escape
+  sleep 0.5
+  xdotool windowactivate --sync "$sheet" key Escape
+  within 50 xdotool search --onlyvisible --name '^Morvane$'
+  xdotool windowactivate --sync "$form1" key --delay 100 F10 Return
+  window=$(xdotool search --sync --onlyvisible --name 'เกี่ยวกับ' | tail -1)
+  has_icon "$window" || fail "the About window has no icon"
+  xdotool key Escape
+  echo "  the sheet, the question, the save dialog and the About window carry the icon"
+}
+
 if [ "$mode" = x11 ]; then
   for wm in none openbox; do
     if [ "$wm" = openbox ]; then
@@ -182,10 +209,8 @@ if [ "$mode" = x11 ]; then
       echo "window manager: $wm, scale $scale"
       start_x11 "$scale"
       form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
-      # Several sizes (which ones depends on the scale), set just after the
-      # window's first paint.
-      has_icon() { [ "$(xprop -id "$form1" _NET_WM_ICON | grep -c 'Icon (')" -ge 4 ]; }
-      within 50 has_icon || fail "the input window has no icon"
+      # Set just after the window's first paint.
+      within 50 has_icon "$form1" || fail "the input window has no icon"
       result=$(predict_x11)
       for steps in 2 4 8; do
         drag_x11 "$result" "$scale" "$steps" 25 15
@@ -193,6 +218,7 @@ if [ "$mode" = x11 ]; then
       done
       hover_x11 "$result" "$scale"
       import -window root "$shots/x11-$wm-$scale.png"
+      [ "$wm" = openbox ] && icons_x11 "$result" "$form1"
       stop_last
     done
     [ "$wm" = openbox ] && stop_last

@@ -104,6 +104,16 @@ private slots:
         QVERIFY(form1);
         QTRY_VERIFY(!form1->windowIcon().isNull());
         QCOMPARE(form1->windowIcon().availableSizes().size(), 7);  // 16 to 256 pixels
+        // Every window opened from then on carries it.
+        const qint64 icon = form1->windowIcon().cacheKey();
+        form1->Menu_About->trigger();
+        QCOMPARE(test::shownWindow<Form4>()->windowIcon().cacheKey(), icon);
+        test::shownWindow<Form4>()->close();
+        QMessageBox *box = messageBox(nullptr, QMessageBox::Information, QStringLiteral("Box"), QString(), QString());
+        QCOMPARE(box->windowIcon().cacheKey(), icon);
+        delete box;
+        QTRY_VERIFY(test::spareForm2());
+        QCOMPARE(test::spareForm2()->windowIcon().cacheKey(), icon);
     }
 
     void todayLineOfOtherDates()
