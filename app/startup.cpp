@@ -47,7 +47,7 @@ private:
 
 }  // namespace
 
-SpareResult::SpareResult(QObject *parent) : QObject(parent)
+SpareResult::SpareResult(QWidget &owner) : QObject(&owner), owner_(owner)
 {
     soon_.setSingleShot(true);
     soon_.setInterval(kMomentMs);
@@ -63,7 +63,7 @@ void SpareResult::build()
 {
     if (spare_ || (taken_ && taken_->isVisible()))
         return;
-    spare_ = new Form2;
+    spare_ = new Form2(Form2::scaleFor(owner_.screen()));
     spare_->winId();  // the native window too
     // And its window buffer, with its pages touched: at the click the first
     // paint would otherwise allocate a megabyte (the sheet has an alpha
@@ -79,7 +79,10 @@ void SpareResult::build()
 Form2 *SpareResult::take()
 {
     soon_.stop();
-    taken_ = spare_ ? spare_.data() : new Form2;
+    const qreal scale = Form2::scaleFor(owner_.screen());
+    if (spare_ && spare_->scale() != scale)
+        delete spare_.data();
+    taken_ = spare_ ? spare_.data() : new Form2(scale);
     spare_ = nullptr;
     return taken_;
 }
@@ -90,7 +93,7 @@ SpareResult *prepareWhileWaiting(Form1 &form1)
     // from here on carries it, Qt's own dialogs too. Each result window
     // takes its copy (340 KB of pixels to an X server) as it is built
     // ahead, not at the click.
-    auto *spare = new SpareResult(&form1);
+    auto *spare = new SpareResult(form1);
     new AfterFirstPaint(form1, [spare] {
         QApplication::setWindowIcon(windowIcon());
         prepareResultWindow();

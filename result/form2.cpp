@@ -15,9 +15,12 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace morvane {
 namespace {
@@ -48,14 +51,14 @@ void setTextColour(QWidget *w, const QColor &text)
 
 template <typename Label>
 Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour,
-                 const design::Face &face, const QString &tip)
+                 const design::Face &face, const QString &tip, qreal scale)
 {
     auto *label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsRect(geometry));
+    label->setGeometry(twipsRect(geometry, scale));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
-    label->setFont(resolveFont(face));
+    label->setFont(resolveFont(design::scaled(face, scale)));
     label->setToolTip(tip);
     label->setMouseTracking(true);
     setColours(label, kSheet, colour);
@@ -121,7 +124,7 @@ void ReadingBox::setText(const QString &text)
     setPlainText(shown);
 }
 
-Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+Form2::Form2(qreal scale) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), scale_(scale)
 {
     // Before any part of the sheet is made: assistive technology keeps what
     // it first learns of each.
@@ -133,10 +136,21 @@ Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     // it transparent; on X11 the mask cuts the window itself as well.
     setAttribute(Qt::WA_TranslucentBackground);
     buildWindow();
-    const QRegion outline = windowOutline();
+    const QRegion outline = windowOutline(scale_);
     setMask(outline);
     // The picture is the only control reaching past the outline.
     Image1->setClip(outline.translated(-Image1->pos()));
+}
+
+qreal Form2::scaleFor(QSize freeArea)
+{
+    const QSize sheet = twipsRect(QRect(QPoint(), design::kForm2Size)).size();
+    return std::min({1.0, qreal(freeArea.width()) / sheet.width(), qreal(freeArea.height()) / sheet.height()});
+}
+
+qreal Form2::scaleFor(const QScreen *screen)
+{
+    return screen ? scaleFor(screen->availableGeometry().size()) : 1.0;
 }
 
 void Form2::load(const BirthEntry &entry)
@@ -156,8 +170,8 @@ void Form2::buildWindow()
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(u"ตรวจสอบก่อนพิมพ์"));
-    setFixedSize(px(design::kForm2Size.width()), px(design::kForm2Size.height()));
-    setFont(resolveFont(design::kForm2Face));
+    setFixedSize(twipsRect(QRect(QPoint(), design::kForm2Size), scale_).size());
+    setFont(resolveFont(design::scaled(design::kForm2Face, scale_)));
     QPalette p = palette();
     p.setColor(QPalette::Window, design::kForm2Back);  // painted inside the outline only
     setPalette(p);
@@ -165,19 +179,19 @@ void Form2::buildWindow()
 
     Image1 = new PictureLabel(&parchment, this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(design::kForm2Picture));
+    Image1->setGeometry(twipsRect(design::kForm2Picture, scale_));
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
     DisplayName = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"), design::kForm2Name,
-                                       design::kNameText, design::kForm2NameFace, QStringLiteral("Your name"));
-    DisplayBirthday
-        = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"), design::kForm2Birthday,
-                               design::kBirthdayText, design::kForm2BirthdayFace, QStringLiteral("Your Birthday"));
+                                       design::kNameText, design::kForm2NameFace, QStringLiteral("Your name"), scale_);
+    DisplayBirthday = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"),
+                                           design::kForm2Birthday, design::kBirthdayText, design::kForm2BirthdayFace,
+                                           QStringLiteral("Your Birthday"), scale_);
 
     TxtDisplayProphesy = new ReadingBox(this);
     TxtDisplayProphesy->setObjectName(QStringLiteral("TxtDisplayProphesy"));
-    TxtDisplayProphesy->setGeometry(twipsRect(design::kForm2Reading));
+    TxtDisplayProphesy->setGeometry(twipsRect(design::kForm2Reading, scale_));
     TxtDisplayProphesy->setReadOnly(true);
     TxtDisplayProphesy->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TxtDisplayProphesy->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -189,10 +203,12 @@ void Form2::buildWindow()
     TxtDisplayProphesy->viewport()->setMouseTracking(true);
     TxtDisplayProphesy->setText(QStringLiteral("DisplayProphesy\r\n"));
 
-    auto *printCommand = makeLabel<CommandLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print,
-                                                 kCommandRest, design::kForm2CommandFace, QStringLiteral("Print"));
-    auto *closeCommand = makeLabel<CommandLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close,
-                                                 kCommandRest, design::kForm2CommandFace, QStringLiteral("Close"));
+    auto *printCommand
+        = makeLabel<CommandLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Print"), scale_);
+    auto *closeCommand
+        = makeLabel<CommandLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Close"), scale_);
     Lbl_Print = printCommand;
     Lbl_Close = closeCommand;
     for (QLabel *command : {Lbl_Print, Lbl_Close})

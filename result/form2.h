@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+class QScreen;
+
 namespace morvane {
 
 class PrintCommand;
@@ -68,8 +70,15 @@ class Form2 : public QWidget
 public:
     // A fresh, hidden result window, its outline already cut, waiting for
     // the birth entry whose reading it is to show. It deletes itself once
-    // closed.
-    Form2();
+    // closed. `scale` below 1 draws the whole sheet smaller, for a screen
+    // it would not fit (see scaleFor).
+    explicit Form2(qreal scale = 1);
+
+    // The scale at which the sheet fits a screen's free area: 1 wherever
+    // it fits as laid out, less where it would reach past an edge.
+    static qreal scaleFor(QSize freeArea);
+    static qreal scaleFor(const QScreen *screen);
+    qreal scale() const { return scale_; }
 
     // Form_Load: takes the birth entry and fills the window (Prophesy).
     // Once, before the window is shown.
@@ -123,6 +132,7 @@ private:
     Prediction prediction_;
     PrintCommand *print_ = nullptr;
     bool closed_ = false;
+    const qreal scale_;
 };
 
 }  // namespace morvane

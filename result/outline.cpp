@@ -1,5 +1,7 @@
 #include "outline.h"
 
+#include <QTransform>
+
 #include <algorithm>
 #include <numeric>
 #include <vector>
@@ -43,17 +45,22 @@ const std::array<OutlineShape, 60> kOutlineShapes = {{
 }};
 // clang-format on
 
-QRegion windowOutline()
+QRegion windowOutline(qreal scale)
 {
     QRegion outline(QRect(QPoint(1, 1), QPoint(1100 - 1, 1300 - 1)));
     for (const OutlineShape &s : kOutlineShapes) {
         const QRect box(s.left, s.top, s.right - s.left, s.bottom - s.top);
         outline -= QRegion(box, s.kind == OutlineShape::Ellipse ? QRegion::Ellipse : QRegion::Rectangle);
     }
+    QPoint middle(284, 237);
+    if (scale != 1) {
+        outline = QTransform::fromScale(scale, scale).map(outline);
+        middle = (QPointF(middle) * scale).toPoint();
+    }
     // Bites 3 to 14 overlap along the left edge and leave a few pixels of
     // the first column standing between them, dark specks apart from the
     // sheet; the window is the one piece that holds the sheet's middle.
-    return connectedPart(outline, QPoint(284, 237));
+    return connectedPart(outline, middle);
 }
 
 QRegion connectedPart(const QRegion &region, QPoint seed)

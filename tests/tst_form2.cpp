@@ -38,6 +38,24 @@ void send(QWidget *control, QEvent::Type type, QPoint globalPos, Qt::MouseButton
     QCoreApplication::sendEvent(control, &event);
 }
 
+// How many pixels of a window's area the region holds that are reached
+// from the window's middle through neighbours sharing an edge.
+qsizetype joinedToTheMiddle(const QRegion &region, QSize size)
+{
+    const QRect window(QPoint(), size);
+    QList<QPoint> todo{window.center()};
+    QSet<QPoint> reached(todo.begin(), todo.end());
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            if (const QPoint q = p + step; window.contains(q) && region.contains(q) && !reached.contains(q)) {
+                reached.insert(q);
+                todo.append(q);
+            }
+    }
+    return reached.size();
+}
+
 // Takes the report and puts nothing on paper.
 class NoPaper : public PrintDevice
 {
@@ -230,20 +248,8 @@ private slots:
         QVERIFY(checked > 569 * 475 * 9 / 10);
         QCOMPARE(cut, 35455);  // what the desktop shows through at 1x
 
-        // One piece: every pixel of the sheet is reached from its middle
-        // through neighbours sharing an edge, none stands apart.
-        QList<QPoint> todo{QPoint(284, 237)};
-        QSet<QPoint> reached(todo.begin(), todo.end());
-        while (!todo.isEmpty()) {
-            const QPoint p = todo.takeLast();
-            for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
-                if (const QPoint q = p + step;
-                    QRect(0, 0, 569, 475).contains(q) && r.contains(q) && !reached.contains(q)) {
-                    reached.insert(q);
-                    todo.append(q);
-                }
-        }
-        QCOMPARE(reached.size(), 569 * 475 - cut);
+        // One piece: no pixel stands apart from the sheet.
+        QCOMPARE(joinedToTheMiddle(r, QSize(569, 475)), 569 * 475 - cut);
 
         // The controls lie wholly on the sheet.
         Form2 *f = predict();
@@ -266,6 +272,41 @@ private slots:
         QCOMPARE(clear, 35455);
         QCOMPARE(f->size(), QSize(569, 475));
         QVERIFY(f->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    // A screen too small for the sheet gets the whole sheet smaller: every
+    // control, face and bite of the outline at one scale, the window one
+    // piece within the screen's free area.
+    void aScreenTooSmallForTheSheet_data()
+    {
+        QTest::addColumn<QSize>("freeArea");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("1024x600 at 1.5") << QSize(683, 400) << 400 / 475.0;
+        QTest::newRow("narrow") << QSize(500, 900) << 500 / 569.0;
+        QTest::newRow("800x600") << QSize(800, 600) << 1.0;
+    }
+
+    void aScreenTooSmallForTheSheet()
+    {
+        QFETCH(QSize, freeArea);
+        QFETCH(qreal, scale);
+        QCOMPARE(Form2::scaleFor(freeArea), scale);
+        Form2 f(scale);
+        const QSize size = f.size();
+        QVERIFY(size.width() <= freeArea.width() && size.height() <= freeArea.height());
+        QVERIFY(qAbs(size.width() - 569 * scale) <= 1 && qAbs(size.height() - 475 * scale) <= 1);
+        const QRegion outline = f.mask();
+        qsizetype inside = 0;
+        for (const QRect &r : outline &QRect(QPoint(), size))
+            inside += qsizetype(r.width()) * r.height();
+        QCOMPARE(joinedToTheMiddle(outline, size), inside);
+        // About the share of the window cut away at 1x, 35,455 pixels.
+        QVERIFY(qAbs(1 - inside / (569 * 475 - 35455.0) / (scale * scale)) < 0.02);
+        for (QWidget *w : {static_cast<QWidget *>(f.DisplayName), static_cast<QWidget *>(f.DisplayBirthday),
+                           static_cast<QWidget *>(f.TxtDisplayProphesy), static_cast<QWidget *>(f.Lbl_Print),
+                           static_cast<QWidget *>(f.Lbl_Close)})
+            QVERIFY2(QRegion(w->geometry()).subtracted(outline).isEmpty(), qPrintable(w->objectName()));
+        QCOMPARE(f.Lbl_Print->font().pointSizeF(), Form2().Lbl_Print->font().pointSizeF() * scale);
     }
 
     void dragging()
