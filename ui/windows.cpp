@@ -113,6 +113,7 @@ public:
         delete this;
     }
 
+    bool maximized = false;  // the window system has given the state
     bool askedNormal = false;
 
 private:
@@ -167,9 +168,11 @@ private:
                 auto *freed = new Freed(*widget);
                 // A compositor may refuse the state to a window of fixed
                 // size, and then says nothing.
-                QTimer::singleShot(1000, freed, [&window, freed] {
-                    if (!(window.windowStates() & Qt::WindowMaximized))
-                        freed->hold();
+                QTimer::singleShot(2000, freed, [&window, freed] {
+                    if (freed->maximized)
+                        return;
+                    window.setWindowStates(window.windowStates() & ~Qt::WindowMaximized);
+                    freed->hold();
                 });
             },
             Qt::QueuedConnection);
@@ -180,7 +183,9 @@ private:
     {
         Freed *freed = Freed::of(widget);
         if (!(window.windowStates() & Qt::WindowMaximized)) {
-            if (freed)
+            // Normal again; or not yet maximized, the state asked for on
+            // its way.
+            if (freed && freed->maximized)
                 freed->hold();
             return;
         }
@@ -193,6 +198,7 @@ private:
             // connection, so none goes out until the window system gives a
             // state again, which finds the window free.
             freed = new Freed(widget);
+            freed->maximized = true;
             if (onWayland())
                 widget.setUpdatesEnabled(false);
             askNormal(window, *freed);
@@ -200,6 +206,7 @@ private:
         }
         // Free, the window took the size given: it shows itself at that
         // size, as it must, then asks once to be normal again.
+        freed->maximized = true;
         widget.setUpdatesEnabled(true);
         if (!freed->askedNormal)
             QMetaObject::invokeMethod(
