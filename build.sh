@@ -25,7 +25,7 @@ test_packages=(
   clang libclang-rt-14-dev clang-format
   debhelper dpkg-dev lintian blhc devscripts autopkgtest desktop-file-utils appstream
   libxcb1-dev libxcb-damage0-dev libxcb-xtest0-dev dbus-daemon
-  python3 python3-pyatspi at-spi2-core
+  python3 python3-pyatspi at-spi2-core dbus-bin
 )
 
 install_missing() {

@@ -21,6 +21,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolTip>
@@ -170,6 +171,26 @@ void Form1::buildWindow()
     Menu_About->setObjectName(QStringLiteral("Menu_About"));
     Menu_End = Help->addAction(QStringLiteral(u"จบโปรแกรม"));
     Menu_End->setObjectName(QStringLiteral("Menu_End"));
+    // The keyboard reaches the menu as on GNOME and KDE: F10 opens it on
+    // its first item, and each item has the usual key of its kind.
+    Menu_About->setShortcut(QKeySequence(Qt::Key_F1));
+    Menu_End->setShortcut(QKeySequence::Quit);
+    auto *menuKey = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [this] {
+        menuBar()->setActiveAction(Help->menuAction());
+        Help->setActiveAction(Menu_About);
+    });
+
+    // What a screen reader says: each box and list by the label over it,
+    // and in Thai where the tooltips are English.
+    const std::pair<QLabel *, QWidget *> labelled[]
+        = {{Label1, TxtName}, {Label2, CobDay}, {Label4, CobMonth}, {Label5, CobYear}};
+    for (const auto &[label, control] : labelled) {
+        label->setBuddy(control);
+        control->setAccessibleName(label->text());
+    }
+    CmdPredict->setAccessibleDescription(QStringLiteral(u"ดูคำทำนายจากชื่อและวันเกิดที่เลือก"));
+    CmdExit->setAccessibleDescription(QStringLiteral(u"ปิดโปรแกรม (Ctrl+Q)"));
 
     connect(CmdPredict, &QPushButton::clicked, this, &Form1::CmdPredict_Click);
     // Enter in the name box predicts (a disabled button ignores the click).

@@ -75,7 +75,7 @@ QString Form4::label4Text()
 Form4 *Form4::open(QWidget &owner)
 {
     auto *about = new Form4(owner);
-    centreOnScreen(*about, owner.screen());
+    centreOver(*about, owner);
     about->show();
     return about;
 }

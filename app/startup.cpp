@@ -5,6 +5,7 @@
 #include "pictures.h"
 #include "prepare.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QEvent>
 
@@ -46,7 +47,7 @@ private:
 
 }  // namespace
 
-SpareResult::SpareResult(QObject *parent) : QObject(parent)
+SpareResult::SpareResult(QWidget &owner) : QObject(&owner), owner_(owner)
 {
     soon_.setSingleShot(true);
     soon_.setInterval(kMomentMs);
@@ -62,7 +63,7 @@ void SpareResult::build()
 {
     if (spare_ || (taken_ && taken_->isVisible()))
         return;
-    spare_ = new Form2;
+    spare_ = new Form2(Form2::scaleFor(owner_.screen()));
     spare_->winId();  // the native window too
     // And its window buffer, with its pages touched: at the click the first
     // paint would otherwise allocate a megabyte (the sheet has an alpha
@@ -78,18 +79,23 @@ void SpareResult::build()
 Form2 *SpareResult::take()
 {
     soon_.stop();
-    taken_ = spare_ ? spare_.data() : new Form2;
+    const qreal scale = Form2::scaleFor(owner_.screen());
+    if (spare_ && spare_->scale() != scale)
+        delete spare_.data();
+    taken_ = spare_ ? spare_.data() : new Form2(scale);
     spare_ = nullptr;
     return taken_;
 }
 
 SpareResult *prepareWhileWaiting(Form1 &form1)
 {
-    // The icon stays the input window's own: set for the whole application,
-    // it went to the X server with every result window, 340 KB of pixels.
-    auto *spare = new SpareResult(&form1);
-    new AfterFirstPaint(form1, [&form1, spare] {
-        form1.setWindowIcon(windowIcon());
+    // The icon goes to the whole application, so that every window opened
+    // from here on carries it, Qt's own dialogs too. Each result window
+    // takes its copy (340 KB of pixels to an X server) as it is built
+    // ahead, not at the click.
+    auto *spare = new SpareResult(form1);
+    new AfterFirstPaint(form1, [spare] {
+        QApplication::setWindowIcon(windowIcon());
         prepareResultWindow();
         spare->build();
     });

@@ -11,13 +11,17 @@
 #include "text.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QWindow>
+
+#include <algorithm>
 
 namespace morvane {
 namespace {
@@ -48,14 +52,14 @@ void setTextColour(QWidget *w, const QColor &text)
 
 template <typename Label>
 Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour,
-                 const design::Face &face, const QString &tip)
+                 const design::Face &face, const QString &tip, qreal scale)
 {
     auto *label = new Label(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsRect(geometry));
+    label->setGeometry(twipsRect(geometry, scale));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
-    label->setFont(resolveFont(face));
+    label->setFont(resolveFont(design::scaled(face, scale)));
     label->setToolTip(tip);
     label->setMouseTracking(true);
     setColours(label, kSheet, colour);
@@ -66,6 +70,38 @@ Label *makeLabel(QWidget *parent, const char *name, const QString &text, const Q
 int buttonMask(Qt::MouseButtons buttons)
 {
     return static_cast<int>(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
+}
+
+// What assistive technology sees of a command label: a button named by its
+// text, with a press action.
+class CommandAccessible : public QAccessibleWidget
+{
+public:
+    explicit CommandAccessible(CommandLabel *label) : QAccessibleWidget(label, QAccessible::Button) { }
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<CommandLabel *>(widget())->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override
+    {
+        if (name == pressAction() && widget()->isEnabled())
+            emit static_cast<CommandLabel *>(widget())->pressed();
+    }
+};
+
+// The commands, and the sheet itself as a window of its own (a plain
+// widget is only a part of one to assistive technology).
+QAccessibleInterface *accessibleSheet(const QString &, QObject *object)
+{
+    if (auto *label = qobject_cast<CommandLabel *>(object))
+        return new CommandAccessible(label);
+    if (auto *sheet = qobject_cast<Form2 *>(object))
+        return new QAccessibleWidget(sheet, QAccessible::Window);
+    return nullptr;
 }
 
 }  // namespace
@@ -89,18 +125,33 @@ void ReadingBox::setText(const QString &text)
     setPlainText(shown);
 }
 
-Form2::Form2() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+Form2::Form2(qreal scale) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), scale_(scale)
 {
+    // Before any part of the sheet is made: assistive technology keeps what
+    // it first learns of each.
+    static const bool accessible = (QAccessible::installFactory(&accessibleSheet), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_DeleteOnClose);
     // Wayland takes a mask only as the part of the window that answers the
     // mouse, so the window paints nothing outside the outline and leaves
     // it transparent; on X11 the mask cuts the window itself as well.
     setAttribute(Qt::WA_TranslucentBackground);
     buildWindow();
-    const QRegion outline = windowOutline();
+    const QRegion outline = windowOutline(scale_);
     setMask(outline);
     // The picture is the only control reaching past the outline.
     Image1->setClip(outline.translated(-Image1->pos()));
+}
+
+qreal Form2::scaleFor(QSize freeArea)
+{
+    const QSize sheet = twipsRect(QRect(QPoint(), design::kForm2Size)).size();
+    return std::min({1.0, qreal(freeArea.width()) / sheet.width(), qreal(freeArea.height()) / sheet.height()});
+}
+
+qreal Form2::scaleFor(const QScreen *screen)
+{
+    return screen ? scaleFor(screen->availableGeometry().size()) : 1.0;
 }
 
 void Form2::load(const BirthEntry &entry)
@@ -120,8 +171,8 @@ void Form2::buildWindow()
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral(u"ตรวจสอบก่อนพิมพ์"));
-    setFixedSize(px(design::kForm2Size.width()), px(design::kForm2Size.height()));
-    setFont(resolveFont(design::kForm2Face));
+    setFixedSize(twipsRect(QRect(QPoint(), design::kForm2Size), scale_).size());
+    setFont(resolveFont(design::scaled(design::kForm2Face, scale_)));
     QPalette p = palette();
     p.setColor(QPalette::Window, design::kForm2Back);  // painted inside the outline only
     setPalette(p);
@@ -129,19 +180,19 @@ void Form2::buildWindow()
 
     Image1 = new PictureLabel(&parchment, this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(twipsRect(design::kForm2Picture));
+    Image1->setGeometry(twipsRect(design::kForm2Picture, scale_));
     Image1->setScaledContents(true);
     Image1->setMouseTracking(true);
 
     DisplayName = makeLabel<LineLabel>(this, "DisplayName", QStringLiteral("DisplayName"), design::kForm2Name,
-                                       design::kNameText, design::kForm2NameFace, QStringLiteral("Your name"));
-    DisplayBirthday
-        = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"), design::kForm2Birthday,
-                               design::kBirthdayText, design::kForm2BirthdayFace, QStringLiteral("Your Birthday"));
+                                       design::kNameText, design::kForm2NameFace, QStringLiteral("Your name"), scale_);
+    DisplayBirthday = makeLabel<LineLabel>(this, "DisplayBirthday", QStringLiteral("DisplayBirthday"),
+                                           design::kForm2Birthday, design::kBirthdayText, design::kForm2BirthdayFace,
+                                           QStringLiteral("Your Birthday"), scale_);
 
     TxtDisplayProphesy = new ReadingBox(this);
     TxtDisplayProphesy->setObjectName(QStringLiteral("TxtDisplayProphesy"));
-    TxtDisplayProphesy->setGeometry(twipsRect(design::kForm2Reading));
+    TxtDisplayProphesy->setGeometry(twipsRect(design::kForm2Reading, scale_));
     TxtDisplayProphesy->setReadOnly(true);
     TxtDisplayProphesy->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     TxtDisplayProphesy->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -153,12 +204,25 @@ void Form2::buildWindow()
     TxtDisplayProphesy->viewport()->setMouseTracking(true);
     TxtDisplayProphesy->setText(QStringLiteral("DisplayProphesy\r\n"));
 
-    Lbl_Print = makeLabel<QLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print, kCommandRest,
-                                  design::kForm2CommandFace, QStringLiteral("Print"));
-    Lbl_Close = makeLabel<QLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close, kCommandRest,
-                                  design::kForm2CommandFace, QStringLiteral("Close"));
+    auto *printCommand
+        = makeLabel<CommandLabel>(this, "Lbl_Print", QStringLiteral(u"พิมพ์"), design::kForm2Print, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Print"), scale_);
+    auto *closeCommand
+        = makeLabel<CommandLabel>(this, "Lbl_Close", QStringLiteral(u"ปิด"), design::kForm2Close, kCommandRest,
+                                  design::kForm2CommandFace, QStringLiteral("Close"), scale_);
+    Lbl_Print = printCommand;
+    Lbl_Close = closeCommand;
     for (QLabel *command : {Lbl_Print, Lbl_Close})
         command->setCursor(pointingHand());
+
+    // What a screen reader says, in Thai where the tooltips are English.
+    DisplayName->setAccessibleDescription(QStringLiteral(u"ชื่อ"));
+    DisplayBirthday->setAccessibleDescription(QStringLiteral(u"วันเกิด ราศี และปีนักษัตร"));
+    TxtDisplayProphesy->setAccessibleName(QStringLiteral(u"คำทำนาย"));
+    Lbl_Print->setAccessibleDescription(QStringLiteral(u"พิมพ์คำทำนาย แล้วปิดหน้านี้ (Ctrl+P)"));
+    Lbl_Close->setAccessibleDescription(QStringLiteral(u"ปิดหน้านี้ กลับไปหน้ากรอกชื่อและวันเกิด (Esc)"));
+    connect(printCommand, &CommandLabel::pressed, this, &Form2::Lbl_Print_Click);
+    connect(closeCommand, &CommandLabel::pressed, this, &Form2::Lbl_Close_Click);
 
     for (QObject *o : {static_cast<QObject *>(Image1), static_cast<QObject *>(DisplayName),
                        static_cast<QObject *>(DisplayBirthday), static_cast<QObject *>(Lbl_Print),
@@ -228,6 +292,14 @@ void Form2::mouseMoveEvent(QMouseEvent *event)
 {
     resetCommandColours();  // Form_MouseMove
     QWidget::mouseMoveEvent(event);
+}
+
+void Form2::leaveEvent(QEvent *event)
+{
+    // The pointer may leave the window straight from a command, where no
+    // move over the picture or the surface turns it back.
+    resetCommandColours();
+    QWidget::leaveEvent(event);
 }
 
 bool Form2::eventFilter(QObject *watched, QEvent *event)

@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
+class QScreen;
+
 namespace morvane {
 
 class PrintCommand;
@@ -29,6 +31,20 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+};
+
+// "พิมพ์" and "ปิด": labels that act as commands. Assistive technology
+// sees each as a button it can press; neither takes the keyboard focus.
+class CommandLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+signals:
+    // Pressed through assistive technology.
+    void pressed();
 };
 
 // The reading box. text() is the reading as composed, with CR LF between
@@ -54,8 +70,15 @@ class Form2 : public QWidget
 public:
     // A fresh, hidden result window, its outline already cut, waiting for
     // the birth entry whose reading it is to show. It deletes itself once
-    // closed.
-    Form2();
+    // closed. `scale` below 1 draws the whole sheet smaller, for a screen
+    // it would not fit (see scaleFor).
+    explicit Form2(qreal scale = 1);
+
+    // The scale at which the sheet fits a screen's free area: 1 wherever
+    // it fits as laid out, less where it would reach past an edge.
+    static qreal scaleFor(QSize freeArea);
+    static qreal scaleFor(const QScreen *screen);
+    qreal scale() const { return scale_; }
 
     // Form_Load: takes the birth entry and fills the window (Prophesy).
     // Once, before the window is shown.
@@ -91,6 +114,7 @@ signals:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -108,6 +132,7 @@ private:
     Prediction prediction_;
     PrintCommand *print_ = nullptr;
     bool closed_ = false;
+    const qreal scale_;
 };
 
 }  // namespace morvane

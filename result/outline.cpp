@@ -1,5 +1,11 @@
 #include "outline.h"
 
+#include <QTransform>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
 namespace morvane {
 
 namespace {
@@ -39,14 +45,60 @@ const std::array<OutlineShape, 60> kOutlineShapes = {{
 }};
 // clang-format on
 
-QRegion windowOutline()
+QRegion windowOutline(qreal scale)
 {
     QRegion outline(QRect(QPoint(1, 1), QPoint(1100 - 1, 1300 - 1)));
     for (const OutlineShape &s : kOutlineShapes) {
         const QRect box(s.left, s.top, s.right - s.left, s.bottom - s.top);
         outline -= QRegion(box, s.kind == OutlineShape::Ellipse ? QRegion::Ellipse : QRegion::Rectangle);
     }
-    return outline;
+    QPoint middle(284, 237);
+    if (scale != 1) {
+        outline = QTransform::fromScale(scale, scale).map(outline);
+        middle = (QPointF(middle) * scale).toPoint();
+    }
+    // Bites 3 to 14 overlap along the left edge and leave a few pixels of
+    // the first column standing between them, dark specks apart from the
+    // sheet; the window is the one piece that holds the sheet's middle.
+    return connectedPart(outline, middle);
+}
+
+QRegion connectedPart(const QRegion &region, QPoint seed)
+{
+    // QRegion keeps its rectangles in bands of equal top and bottom, sorted
+    // by top and then left, and merges neighbours within a band; so pieces
+    // can only join across the border of two bands, one right on top of
+    // the other.
+    const std::vector<QRect> rects(region.begin(), region.end());
+    std::vector<std::size_t> parent(rects.size());
+    std::iota(parent.begin(), parent.end(), std::size_t{0});
+    const auto root = [&parent](std::size_t i) {
+        while (parent[i] != i)
+            i = parent[i] = parent[parent[i]];
+        return i;
+    };
+    std::size_t above = 0;  // the first rectangle of the band above
+    std::size_t band = 0;   // the first rectangle of this band
+    for (std::size_t i = 0; i < rects.size(); ++i) {
+        if (rects[i].top() != rects[band].top()) {
+            above = band;
+            band = i;
+        }
+        if (band == 0 || rects[above].bottom() + 1 != rects[i].top())
+            continue;
+        for (std::size_t j = above; j < band; ++j)
+            if (rects[j].left() <= rects[i].right() && rects[i].left() <= rects[j].right())
+                parent[root(j)] = root(i);
+    }
+    QRegion part;
+    const auto holder = std::find_if(rects.begin(), rects.end(), [seed](const QRect &r) { return r.contains(seed); });
+    if (holder == rects.end())
+        return part;
+    const std::size_t kept = root(std::size_t(holder - rects.begin()));
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        if (root(i) == kept)
+            part += rects[i];
+    return part;
 }
 
 }  // namespace morvane

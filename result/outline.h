@@ -20,7 +20,13 @@ struct OutlineShape
 extern const std::array<OutlineShape, 60> kOutlineShapes;
 
 // The visible area of the window: the rectangle (1, 1)-(1100, 1300) minus
-// every shape of the table.
-QRegion windowOutline();
+// every shape of the table, less the specks that the bites leave standing
+// apart from the sheet (see connectedPart). For a window drawn `scale`
+// times its size, the same area scaled.
+QRegion windowOutline(qreal scale = 1);
+
+// The part of a region that is joined to the pixel `seed` through pixels
+// sharing an edge; empty when the region does not hold `seed`.
+QRegion connectedPart(const QRegion &region, QPoint seed);
 
 }  // namespace morvane

@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "fonts.h"
+#include "form2.h"
 #include "pictures.h"
 
 #include <QGuiApplication>
@@ -32,8 +33,9 @@ void prepareResultWindow()
     // A glyph is cached once for each quarter-pixel offset it is drawn at.
     QImage canvas(32, 32, QImage::Format_RGB32);
     QPainter painter(&canvas);
+    const qreal scale = Form2::scaleFor(screen);
     for (const design::Face &face : design::kForm2Faces) {
-        painter.setFont(resolveFont(face));
+        painter.setFont(resolveFont(design::scaled(face, scale)));
         for (qreal offset : {0.0, 0.25, 0.5, 0.75})
             painter.drawText(QPointF(offset, 16), sample);
     }

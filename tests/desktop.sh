@@ -5,11 +5,16 @@
 #   desktop.sh x11 <morvane>      on Xvfb, with no window manager and under
 #                                 openbox, at scale 1, 1.5 and 2: a drag made
 #                                 of 2, 4 or 8 unpaced pointer steps moves the
-#                                 result window exactly as far as the pointer
+#                                 result window exactly as far as the pointer;
+#                                 a command's hover colour goes when the
+#                                 pointer leaves the window
 #   desktop.sh wayland <morvane>  under weston at scale 1 and 2: the desktop
 #                                 shows through the same pixels as the X11
 #                                 shape cuts away, a press there reaches the
-#                                 desktop, and a drag on the sheet moves it
+#                                 desktop, and a drag on the sheet moves it;
+#                                 maximized from Qt's title bar, a message
+#                                 box, the input window and the About window
+#                                 stay as they are and the program works on
 #
 # Exits 77 (skipped) when a tool it needs is missing or cannot start.
 # MORVANE_XVFB_DISPLAY picks the X display (else Xvfb takes a free one),
@@ -91,7 +96,8 @@ xsetroot -solid "$cut"
 
 # Starts the program on the X server at a scale and waits for its window.
 start_x11() {
-  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" "$app" >"$work/app.log" 2>&1 &
+  # A print goes to no spooler: "พิมพ์" asks whether to save a PDF instead.
+  QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" CUPS_SERVER="$work/no-spooler" "$app" >"$work/app.log" 2>&1 &
   started+=($!)
   within 100 xdotool search --onlyvisible --name '^Morvane$' || fail "no input window at scale $1: $(cat "$work/app.log")"
 }
@@ -137,6 +143,58 @@ drag_x11() {
   fi
 }
 
+# How many pixels of a colour a rectangle of the screen shows (x y w h).
+pixels_of() {
+  import -window root "$work/pixels.png"
+  convert "$work/pixels.png" -crop "$3x$4+$1+$2" +repage -fill black +opaque "$5" -fill white -opaque "$5" \
+    -format '%[fx:round(w*h*mean)]' info:
+}
+
+# The pointer rests on "พิมพ์" and then leaves the window in one jump: the
+# command turns green, then back to red.
+hover_x11() {
+  local window="$1" scale="$2"
+  settled "$window"
+  # "พิมพ์" lies at (160, 400), 73 x 33, in the window.
+  local x y w h
+  x=$(awk "BEGIN{print int($X + 160 * $scale)}") y=$(awk "BEGIN{print int($Y + 400 * $scale)}")
+  w=$(awk "BEGIN{print int(73 * $scale)}") h=$(awk "BEGIN{print int(33 * $scale)}")
+  xdotool mousemove $((x + w / 2)) $((y + h / 2)) sleep 0.2 mousemove_relative 1 1
+  green() { [ "$(pixels_of "$x" "$y" "$w" "$h" '#00FF00')" -gt 20 ]; }
+  within 20 green || fail "the print command did not turn green under the pointer"
+  xdotool mousemove 1 1
+  red() { [ "$(pixels_of "$x" "$y" "$w" "$h" '#00FF00')" -eq 0 ] && [ "$(pixels_of "$x" "$y" "$w" "$h" '#FF0000')" -gt 20 ]; }
+  within 20 red || fail "the print command stayed green after the pointer left the window"
+  xdotool mousemove 800 600
+  echo "  the print command turned green under the pointer and red once it left the window"
+}
+
+# A window's icon, in several sizes (which ones depends on the scale).
+has_icon() { [ "$(xprop -id "$1" _NET_WM_ICON | grep -c 'Icon (')" -ge 4 ]; }
+
+# Every window the program opens carries its icon: the sheet, the question
+# "พิมพ์" asks with no printer, the save dialog behind it, the About window.
+# Under a window manager, which hands each new window the keyboard.
+icons_x11() {
+  local sheet="$1" form1="$2" window
+  has_icon "$sheet" || fail "the sheet has no icon"
+  xdotool windowactivate --sync "$sheet" key ctrl+p
+  window=$(xdotool search --sync --onlyvisible --name '^Morvane$' | tail -1)
+  has_icon "$window" || fail "the question of พิมพ์ has no icon"
+  xdotool key Return
+  window=$(xdotool search --sync --onlyvisible --name 'PDF' | tail -1)
+  has_icon "$window" || fail "the save dialog has no icon"
+  xdotool key Escape
+  sleep 0.5
+  xdotool windowactivate --sync "$sheet" key Escape
+  within 50 xdotool search --onlyvisible --name '^Morvane$'
+  xdotool windowactivate --sync "$form1" key --delay 100 F10 Return
+  window=$(xdotool search --sync --onlyvisible --name 'เกี่ยวกับ' | tail -1)
+  has_icon "$window" || fail "the About window has no icon"
+  xdotool key Escape
+  echo "  the sheet, the question, the save dialog and the About window carry the icon"
+}
+
 if [ "$mode" = x11 ]; then
   for wm in none openbox; do
     if [ "$wm" = openbox ]; then
@@ -151,16 +209,16 @@ if [ "$mode" = x11 ]; then
       echo "window manager: $wm, scale $scale"
       start_x11 "$scale"
       form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
-      # Several sizes (which ones depends on the scale), set just after the
-      # window's first paint.
-      has_icon() { [ "$(xprop -id "$form1" _NET_WM_ICON | grep -c 'Icon (')" -ge 4 ]; }
-      within 50 has_icon || fail "the input window has no icon"
+      # Set just after the window's first paint.
+      within 50 has_icon "$form1" || fail "the input window has no icon"
       result=$(predict_x11)
       for steps in 2 4 8; do
         drag_x11 "$result" "$scale" "$steps" 25 15
         drag_x11 "$result" "$scale" "$steps" -25 -15
       done
+      hover_x11 "$result" "$scale"
       import -window root "$shots/x11-$wm-$scale.png"
+      [ "$wm" = openbox ] && icons_x11 "$result" "$form1"
       stop_last
     done
     [ "$wm" = openbox ] && stop_last
@@ -189,7 +247,53 @@ animation=none
 startup-animation=none
 close-animation=none
 focus-animation=none
+[input-method]
+path=
 EOF
+
+# Screenshots of the program's windows on weston, with the pointer aside.
+shot() {
+  xdotool mousemove 1599 1199
+  sleep 0.3
+  import -window root "$work/$1.png"
+}
+convert -size 1600x1200 "xc:$cut" "$work/desktop.png"
+
+# The largest patch of the screen that changed from one screenshot to
+# another (a window that came up): prints its width, height, x and y.
+changed() {
+  convert "$work/$1.png" "$work/$2.png" -compose difference -composite -separate -evaluate-sequence max \
+    -threshold 0 -define connected-components:verbose=true -define connected-components:area-threshold=50 \
+    -connected-components 8 null: |
+    awk 'NR > 1 && $NF == "gray(255)" && $4 > best { best = $4; box = $2 } END { print box }' | tr 'x+' '  '
+}
+
+running() { kill -0 "${started[-1]}" 2>/dev/null && ! grep -q 'Protocol error' "$work/app.log"; }
+
+# Qt's title bar on Wayland offers maximize to every window, fixed in size
+# or not: the window that came up since the screenshot $2 is maximized with
+# it, and must stay as it was, the program running. Leaves the window's
+# place in mw, mh, mx, my.
+maximize() {
+  local what="$1" scale="$3"
+  shot "$what"
+  read -r mw mh mx my < <(changed "$2" "$what")
+  [ -n "${mw:-}" ] || fail "no $what window on Wayland"
+  # The maximize button of Qt's title bar: 40 logical pixels in from the
+  # right, 15 down.
+  xdotool mousemove $((mx + mw - 40 * scale)) $((my + 15 * scale)) click 1
+  sleep 1
+  # Over its buttons the window draws itself anew, as a hand moving on
+  # would make it.
+  xdotool mousemove $((mx + mw * 3 / 4)) $((my + mh - 20 * scale)) sleep 0.5 mousemove $((mx + mw / 2)) $((my + mh / 2))
+  sleep 0.5
+  running || fail "maximizing the $what window ended the program: $(tail -3 "$work/app.log")"
+  shot "$what-maximized"
+  local after
+  after=$(changed "$2" "$what-maximized")
+  [ "$after" = "$mw $mh $mx $my" ] || fail "maximized, the $what window went from $mw $mh $mx $my to $after"
+  echo "  maximized, the $what window stays ${mw}x$mh at $mx,$my and the program runs on"
+}
 
 for scale in 1 2; do
   echo "scale $scale"
@@ -205,14 +309,16 @@ for scale in 1 2; do
   # Where the visible sheet begins inside the window.
   read -r ox oy < <(convert "$work/x11-mask.png" -trim -format '%X %Y\n' info: | tr -d '+')
   echo "  X11 shape: ${WIDTH}x${HEIGHT}, $cut_x11 pixels cut away"
-  [ "$cut_x11" -eq $((35448 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
+  [ "$cut_x11" -eq $((35455 * scale * scale)) ] || fail "the X11 shape cuts $cut_x11 pixels"
 
   socket="${MORVANE_WAYLAND_SOCKET:-wayland-morvane-test-$$}"
   weston --backend=x11-backend.so --use-pixman --width=1600 --height=1200 --socket="$socket" \
     --config="$work/weston.ini" >"$work/weston.log" 2>&1 &
   started+=($!)
   within 100 test -S "$XDG_RUNTIME_DIR/$socket" || skip "weston did not start: $(tail -3 "$work/weston.log")"
-  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" "$app" >"$work/app.log" 2>&1 &
+  # A print goes to no spooler: "พิมพ์" asks whether to save a PDF instead.
+  WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland QT_SCALE_FACTOR="$scale" CUPS_SERVER="$work/no-spooler" \
+    "$app" >"$work/app.log" 2>&1 &
   started+=($!)
   # weston places the window itself and gives it the keyboard once it is
   # up: wait until something covers the desktop.
@@ -262,6 +368,30 @@ for scale in 1 2; do
       [ "$wx,$wy" = "$((x0 + 100)),$((y0 + 60))" ] || fail "the drag did not move the sheet with the pointer"
     fi
   done
+
+  # The message box, the input window and the About window are maximized
+  # in turn; then the program still predicts.
+  shot sheet
+  xdotool key ctrl+p
+  sleep 1
+  maximize "message box" sheet "$scale"
+  xdotool key Escape
+  sleep 0.5
+  xdotool key Escape
+  sleep 1
+  maximize input desktop "$scale"
+  read -r fw fh fx fy <<<"$mw $mh $mx $my"
+  xdotool key --delay 100 F10 Return
+  sleep 1
+  maximize About input "$scale"
+  xdotool mousemove $((mx + mw / 2)) $((my + mh / 2)) click 1
+  sleep 1
+  # "ทำนาย": at (176, 284) in the client area, under Qt's title bar (30
+  # logical pixels, and 3 at the side) and the menu bar.
+  menubar=$((fh / scale - 33 - 334))
+  xdotool mousemove $((fx + (3 + 176) * scale)) $((fy + (30 + menubar + 284) * scale)) click 1
+  within 100 find_sheet || fail "no sheet after maximizing the windows: $(tail -3 "$work/app.log")"
+  echo "  and the program still predicts"
   stop_last
   stop_last
 done

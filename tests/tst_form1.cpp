@@ -3,10 +3,13 @@
 #include "clock.h"
 #include "fonts.h"
 #include "form1.h"
+#include "form2.h"
+#include "form4.h"
 #include "guitest.h"
 #include "pictures.h"
 #include "prediction.h"
 #include "rawpictures.h"
+#include "windows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolTip>
+#include <QWindow>
 
 using namespace morvane;
 
@@ -100,6 +104,16 @@ private slots:
         QVERIFY(form1);
         QTRY_VERIFY(!form1->windowIcon().isNull());
         QCOMPARE(form1->windowIcon().availableSizes().size(), 7);  // 16 to 256 pixels
+        // Every window opened from then on carries it.
+        const qint64 icon = form1->windowIcon().cacheKey();
+        form1->Menu_About->trigger();
+        QCOMPARE(test::shownWindow<Form4>()->windowIcon().cacheKey(), icon);
+        test::shownWindow<Form4>()->close();
+        QMessageBox *box = messageBox(nullptr, QMessageBox::Information, QStringLiteral("Box"), QString(), QString());
+        QCOMPARE(box->windowIcon().cacheKey(), icon);
+        delete box;
+        QTRY_VERIFY(test::spareForm2());
+        QCOMPARE(test::spareForm2()->windowIcon().cacheKey(), icon);
     }
 
     void todayLineOfOtherDates()
@@ -108,6 +122,30 @@ private slots:
         Form1 form;
         QCOMPARE(form.LblDayNow->text(), QStringLiteral(u"วันนี้วันเสาร์ ที่ 3 เดือนมกราคม พ.ศ. 2569"));
         QCOMPARE(form.CobYear->itemText(form.CobYear->count() - 1), QStringLiteral("2568"));
+    }
+
+    // A screen reader names each box and list by the label over it; F10
+    // opens the menu on its first item, and its items have their keys.
+    void keyboardAndScreenReader()
+    {
+        Form1 form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        const std::pair<QLabel *, QWidget *> labelled[] = {{form.Label1, form.TxtName},
+                                                           {form.Label2, form.CobDay},
+                                                           {form.Label4, form.CobMonth},
+                                                           {form.Label5, form.CobYear}};
+        for (const auto &[label, control] : labelled) {
+            QCOMPARE(label->buddy(), control);
+            QCOMPARE(control->accessibleName(), label->text());
+        }
+        QVERIFY(!form.CmdPredict->accessibleDescription().isEmpty());
+        QCOMPARE(form.Menu_About->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(form.Menu_End->shortcut(), QKeySequence(QKeySequence::Quit));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QTRY_VERIFY(form.Help->isVisible());
+        QCOMPARE(form.Help->activeAction(), form.Menu_About);
+        form.Help->close();
     }
 
     void focusAndTabOrder()
@@ -452,6 +490,49 @@ private slots:
                 form.Menu_End->trigger();
             QVERIFY(!form.isVisible());
         }
+    }
+
+    // However the window system comes to maximize a window of fixed size
+    // (Qt's own title bar offers it on Wayland), the window asks to be
+    // normal again and is held to its size once more.
+    void fixedWindowsStayAtTheirSize_data()
+    {
+        QTest::addColumn<QString>("which");
+        for (const char *w : {"input", "About", "message box", "sheet"})
+            QTest::newRow(w) << QString::fromLatin1(w);
+    }
+
+    void fixedWindowsStayAtTheirSize()
+    {
+        QFETCH(QString, which);
+        const std::unique_ptr<Form1> form1 = test::shownForm1();
+        QVERIFY(form1);
+        QWidget *window = form1.get();
+        if (which == u"About") {
+            form1->Menu_About->trigger();
+            window = test::shownWindow<Form4>();
+        } else if (which == u"message box") {
+            QMessageBox *box = messageBox(form1.get(), QMessageBox::Information, QStringLiteral("Box"),
+                                          QStringLiteral(u"ทดสอบ"), QStringLiteral(u"ทดสอบ"));
+            box->addButton(QMessageBox::Ok);
+            box->open();
+            window = box;
+        } else if (which == u"sheet") {
+            form1->CmdPredict->click();
+            window = test::shownWindow<Form2>();
+        }
+        QVERIFY(window && QTest::qWaitForWindowExposed(window));
+        const QSize size = window->size();
+        QCOMPARE(window->minimumSize(), size);
+        window->windowHandle()->setWindowStates(Qt::WindowMaximized);
+        QTRY_COMPARE(window->windowHandle()->windowStates(), Qt::WindowStates(Qt::WindowNoState));
+        QTRY_COMPARE(window->maximumSize(), size);
+        QCOMPARE(window->minimumSize(), size);
+        QCOMPARE(window->size(), size);
+        QVERIFY(window->updatesEnabled());
+        if (window != form1.get())
+            window->close();
+        test::settle();
     }
 };
 

@@ -11,11 +11,13 @@
 #include "text.h"
 #include "writeprophesy.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QSet>
 #include <QTest>
 
 using namespace morvane;
@@ -34,6 +36,24 @@ void send(QWidget *control, QEvent::Type type, QPoint globalPos, Qt::MouseButton
     const QPointF local = globalPos - control->mapToGlobal(QPoint(0, 0));
     QMouseEvent event(type, local, QPointF(globalPos), button, held, Qt::NoModifier);
     QCoreApplication::sendEvent(control, &event);
+}
+
+// How many pixels of a window's area the region holds that are reached
+// from the window's middle through neighbours sharing an edge.
+qsizetype joinedToTheMiddle(const QRegion &region, QSize size)
+{
+    const QRect window(QPoint(), size);
+    QList<QPoint> todo{window.center()};
+    QSet<QPoint> reached(todo.begin(), todo.end());
+    while (!todo.isEmpty()) {
+        const QPoint p = todo.takeLast();
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)})
+            if (const QPoint q = p + step; window.contains(q) && region.contains(q) && !reached.contains(q)) {
+                reached.insert(q);
+                todo.append(q);
+            }
+    }
+    return reached.size();
 }
 
 // Takes the report and puts nothing on paper.
@@ -226,7 +246,10 @@ private slots:
                 }
             }
         QVERIFY(checked > 569 * 475 * 9 / 10);
-        QCOMPARE(cut, 35448);  // what the desktop shows through at 1x
+        QCOMPARE(cut, 35455);  // what the desktop shows through at 1x
+
+        // One piece: no pixel stands apart from the sheet.
+        QCOMPARE(joinedToTheMiddle(r, QSize(569, 475)), 569 * 475 - cut);
 
         // The controls lie wholly on the sheet.
         Form2 *f = predict();
@@ -246,9 +269,44 @@ private slots:
                 clear += transparent;
                 QVERIFY(transparent != r.contains(QPoint(x, y)));
             }
-        QCOMPARE(clear, 35448);
+        QCOMPARE(clear, 35455);
         QCOMPARE(f->size(), QSize(569, 475));
         QVERIFY(f->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    // A screen too small for the sheet gets the whole sheet smaller: every
+    // control, face and bite of the outline at one scale, the window one
+    // piece within the screen's free area.
+    void aScreenTooSmallForTheSheet_data()
+    {
+        QTest::addColumn<QSize>("freeArea");
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("1024x600 at 1.5") << QSize(683, 400) << 400 / 475.0;
+        QTest::newRow("narrow") << QSize(500, 900) << 500 / 569.0;
+        QTest::newRow("800x600") << QSize(800, 600) << 1.0;
+    }
+
+    void aScreenTooSmallForTheSheet()
+    {
+        QFETCH(QSize, freeArea);
+        QFETCH(qreal, scale);
+        QCOMPARE(Form2::scaleFor(freeArea), scale);
+        Form2 f(scale);
+        const QSize size = f.size();
+        QVERIFY(size.width() <= freeArea.width() && size.height() <= freeArea.height());
+        QVERIFY(qAbs(size.width() - 569 * scale) <= 1 && qAbs(size.height() - 475 * scale) <= 1);
+        const QRegion outline = f.mask();
+        qsizetype inside = 0;
+        for (const QRect &r : outline &QRect(QPoint(), size))
+            inside += qsizetype(r.width()) * r.height();
+        QCOMPARE(joinedToTheMiddle(outline, size), inside);
+        // About the share of the window cut away at 1x, 35,455 pixels.
+        QVERIFY(qAbs(1 - inside / (569 * 475 - 35455.0) / (scale * scale)) < 0.02);
+        for (QWidget *w : {static_cast<QWidget *>(f.DisplayName), static_cast<QWidget *>(f.DisplayBirthday),
+                           static_cast<QWidget *>(f.TxtDisplayProphesy), static_cast<QWidget *>(f.Lbl_Print),
+                           static_cast<QWidget *>(f.Lbl_Close)})
+            QVERIFY2(QRegion(w->geometry()).subtracted(outline).isEmpty(), qPrintable(w->objectName()));
+        QCOMPARE(f.Lbl_Print->font().pointSizeF(), Form2().Lbl_Print->font().pointSizeF() * scale);
     }
 
     void dragging()
@@ -312,6 +370,12 @@ private slots:
         QCOMPARE(textColour(f->Lbl_Close), green);
         QTest::mouseMove(f->TxtDisplayProphesy->viewport());
         QCOMPARE(textColour(f->Lbl_Close), red);
+        // Straight out of the window from a command: no move on the sheet
+        // comes between.
+        QTest::mouseMove(f->Lbl_Print);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(f, &leave);
+        QCOMPARE(textColour(f->Lbl_Print), red);
         QCOMPARE(f->Lbl_Close->cursor().hotSpot(), QPoint(3, 0));
         QCOMPARE(f->Lbl_Print->toolTip(), QStringLiteral("Print"));
         QCOMPARE(f->DisplayName->toolTip(), QStringLiteral("Your name"));
@@ -325,6 +389,8 @@ private slots:
         QTest::newRow("window manager") << 2;
         QTest::newRow("พิมพ์") << 3;
         QTest::newRow("Ctrl+P") << 4;
+        QTest::newRow("ปิด pressed by a screen reader") << 5;
+        QTest::newRow("พิมพ์ pressed by a screen reader") << 6;
     }
 
     void closingRestoresForm1()
@@ -345,8 +411,17 @@ private slots:
             f->close();
         else if (route == 3)
             QTest::mouseClick(f->Lbl_Print, Qt::LeftButton);
-        else
+        else if (route == 4)
             QTest::keyClick(f->TxtDisplayProphesy, Qt::Key_P, Qt::ControlModifier);
+        else {
+            // A button to assistive technology, though no focus stop.
+            QAccessibleInterface *command
+                = QAccessible::queryAccessibleInterface(route == 5 ? f->Lbl_Close : f->Lbl_Print);
+            QCOMPARE(command->role(), QAccessible::Button);
+            QCOMPARE(command->text(QAccessible::Name), route == 5 ? QStringLiteral(u"ปิด") : QStringLiteral(u"พิมพ์"));
+            QVERIFY(!command->state().focusable);
+            command->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        }
         QTRY_VERIFY(!test::shownWindow<Form2>());
         test::settle();
         QVERIFY(!Form3::loaded());

@@ -94,6 +94,13 @@ private slots:
         QVERIFY(form1_->isEnabled());
     }
 
+    void opensOverTheInputWindow()
+    {
+        form1_->move(20, 30);  // away from the middle of the screen
+        const Form4 *f = openAbout();
+        QCOMPARE(f->frameGeometry().center(), form1_->frameGeometry().center());
+    }
+
     void texts()
     {
         Form4 *f = openAbout();

@@ -335,6 +335,7 @@ private slots:
         QVERIFY(box->isVisible());
         QVERIFY(!f->Lbl_Print->isEnabled());
         QCOMPARE(test::shownWindow<Form2>(), f);
+        QCOMPARE(box->frameGeometry().center(), f->frameGeometry().center());  // over the sheet
 
         // Cancel: the reading stays and "พิมพ์" works again.
         box->buttons().last()->click();
@@ -348,6 +349,7 @@ private slots:
         box->buttons().first()->click();
         auto *dialog = f->findChild<QFileDialog *>(QStringLiteral("SavePdf"));
         QVERIFY(dialog);
+        QCOMPARE(dialog->frameGeometry().center(), f->frameGeometry().center());
         // Documents or home, whichever exists; not where the program was started.
         QVERIFY(dialog->directory().exists() && dialog->directory() != QDir::current());
         const QString path = dir_.filePath(QStringLiteral(u"คำทำนาย.pdf"));

@@ -26,6 +26,13 @@ struct Face
     bool italic = false;
 };
 
+// A face drawn `scale` times its size, for a window drawn so.
+constexpr Face scaled(Face face, qreal scale)
+{
+    face.points *= scale;
+    return face;
+}
+
 // Every control without a face of its own: the Windows default.
 inline constexpr Face kDefaultFace{Family::MSSansSerif, 8.25};
 

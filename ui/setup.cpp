@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "style.h"
 #include "version.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -25,6 +26,7 @@ void setUpApplication(QApplication &app)
     if (qtThai->load(QStringLiteral(":/translations/qt_th.qm")))
         QCoreApplication::installTranslator(qtThai);
     app.setQuitOnLastWindowClosed(true);
+    installWindowManners(app);
 }
 
 }  // namespace morvane

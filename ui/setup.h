@@ -6,8 +6,8 @@ class QApplication;
 
 namespace morvane {
 
-// Application name, style, the default font (which must draw Thai) and the
-// Thai of Qt's own dialogs.
+// Application name, style, the default font (which must draw Thai), the
+// Thai of Qt's own dialogs and the windows' manners (windows.h).
 void setUpApplication(QApplication &app);
 
 }  // namespace morvane

@@ -26,4 +26,16 @@ constexpr QRect twipsRect(const QRect &twips)
     return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
+// A rectangle in twips on a layout drawn `scale` times its size (a window
+// larger than the screen). Each edge lands on the nearest pixel, so that
+// controls that meet still meet. At scale 1, twipsRect() itself.
+constexpr QRect twipsRect(const QRect &twips, qreal scale)
+{
+    if (scale == 1)
+        return twipsRect(twips);
+    const auto edge = [scale](int t) { return qRound(t * scale / kTwipsPerPixel); };
+    return QRect(QPoint(edge(twips.left()), edge(twips.top())),
+                 QPoint(edge(twips.left() + twips.width()) - 1, edge(twips.top() + twips.height()) - 1));
+}
+
 }  // namespace morvane
