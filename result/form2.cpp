@@ -30,100 +30,24 @@ using design::kCommandHover;
 using design::kCommandRest;
 using design::kSheet;
 
-void setColours(QWidget *w, const QColor &back, const QColor &text)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, back);
-    p.setColor(QPalette::Base, back);
-    if (text.isValid()) {
-        p.setColor(QPalette::WindowText, text);
-        p.setColor(QPalette::Text, text);
-    }
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void setTextColour(QWidget *w, const QColor &text)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, text);
-    w->setPalette(p);
-}
-
-template <typename Label>
-Label *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry, const QColor &colour,
-                 const design::Face &face, const QString &tip, qreal scale)
-{
-    auto *label = new Label(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(twipsRect(geometry, scale));
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);  // names are shown as typed, never as markup
-    label->setFont(resolveFont(design::scaled(face, scale)));
-    label->setToolTip(tip);
-    label->setMouseTracking(true);
-    setColours(label, kSheet, colour);
-    return label;
-}
-
 // The mouse-button mask of an event: 1 left, 2 right, 4 middle, as Qt has it.
 int buttonMask(Qt::MouseButtons buttons)
 {
     return static_cast<int>(buttons & (Qt::LeftButton | Qt::RightButton | Qt::MiddleButton));
 }
 
-// What assistive technology sees of a command label: a button named by its
-// text, with a press action.
-class CommandAccessible : public QAccessibleWidget
-{
-public:
-    explicit CommandAccessible(CommandLabel *label) : QAccessibleWidget(label, QAccessible::Button) { }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return static_cast<CommandLabel *>(widget())->text();
-        return QAccessibleWidget::text(t);
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    void doAction(const QString &name) override
-    {
-        if (name == pressAction() && widget()->isEnabled())
-            emit static_cast<CommandLabel *>(widget())->pressed();
-    }
-};
-
 // The commands, and the sheet itself as a window of its own (a plain
 // widget is only a part of one to assistive technology).
 QAccessibleInterface *accessibleSheet(const QString &, QObject *object)
 {
     if (auto *label = qobject_cast<CommandLabel *>(object))
-        return new CommandAccessible(label);
+        return accessibleCommand(label);
     if (auto *sheet = qobject_cast<Form2 *>(object))
         return new QAccessibleWidget(sheet, QAccessible::Window);
     return nullptr;
 }
 
 }  // namespace
-
-void LineLabel::paintEvent(QPaintEvent *)
-{
-    const QRect area = contentsRect();
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(area, static_cast<int>(alignment()) | Qt::TextSingleLine,
-                     fontMetrics().elidedText(text(), Qt::ElideRight, area.width()));
-}
-
-void ReadingBox::setText(const QString &text)
-{
-    text_ = text;
-    // QPlainTextEdit starts a paragraph at each of CR and LF; one break each.
-    QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    shown.replace(u'\r', u'\n');
-    setPlainText(shown);
-}
 
 Form2::Form2(qreal scale) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), scale_(scale)
 {

@@ -9,9 +9,8 @@
 
 #include "pictures.h"
 #include "prediction.h"
+#include "sheetcontrols.h"
 
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QWidget>
 
 class QScreen;
@@ -19,49 +18,6 @@ class QScreen;
 namespace morvane {
 
 class PrintCommand;
-
-// A one-line label that never wraps: text too wide for it is cut short with
-// an ellipsis on screen while text() keeps every character.
-class LineLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-};
-
-// "พิมพ์" and "ปิด": labels that act as commands. Assistive technology
-// sees each as a button it can press; neither takes the keyboard focus.
-class CommandLabel : public QLabel
-{
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-signals:
-    // Pressed through assistive technology.
-    void pressed();
-};
-
-// The reading box. text() is the reading as composed, with CR LF between
-// lines; the box shows each CR LF as one line break and wraps Thai at word
-// boundaries.
-class ReadingBox : public QPlainTextEdit
-{
-    Q_OBJECT
-
-public:
-    using QPlainTextEdit::QPlainTextEdit;
-    QString text() const { return text_; }
-    void setText(const QString &text);
-
-private:
-    QString text_;
-};
 
 class Form2 : public QWidget
 {
