@@ -8,6 +8,7 @@
 #include "wiring.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QTest>
 #include <QWidget>
 
@@ -71,6 +72,17 @@ inline void settle()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
+}
+
+// After a test: its dialogs and the sheet closed, and gone.
+inline void closeEverything()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (qobject_cast<QDialog *>(w))
+            w->close();
+    if (Form2 *f = shownWindow<Form2>())
+        f->close();
+    settle();
 }
 
 // A wired input window, shown and exposed, as the program starts it.

@@ -133,12 +133,7 @@ private slots:
 
     void cleanup()
     {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<QDialog *>(w))
-                w->close();
-        if (Form2 *f = test::shownWindow<Form2>())
-            f->close();
-        test::settle();
+        test::closeEverything();
         form1_.reset();
     }
 
