@@ -94,23 +94,37 @@ sleep 0.2
 kill -0 "${started[0]}" 2>/dev/null || skip "Xvfb could not take $DISPLAY"
 xsetroot -solid "$cut"
 
+# The newest shown window whose name matches, waiting up to 10 s for one.
+# xdotool walks the window tree and fails outright when a window goes away
+# during the walk, as a dialog closing does: such a search is made again.
+newest() {
+  local found
+  for ((t = 0; t < 100; t++)); do
+    if found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | tail -1) && [ -n "$found" ]; then
+      echo "$found"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
 # Starts the program on the X server at a scale and waits for its window.
 start_x11() {
   # A print goes to no spooler: "พิมพ์" asks whether to save a PDF instead.
   QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR="$1" CUPS_SERVER="$work/no-spooler" "$app" >"$work/app.log" 2>&1 &
   started+=($!)
-  within 100 xdotool search --onlyvisible --name '^Morvane$' || fail "no input window at scale $1: $(cat "$work/app.log")"
+  newest '^Morvane$' >/dev/null || fail "no input window at scale $1: $(cat "$work/app.log")"
 }
 
 # Predicts from the keyboard: the day list has the focus, three tabs reach
 # "ทำนาย". Prints the result window's id.
 predict_x11() {
   local form1
-  form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
+  form1=$(newest '^Morvane$')
   within 50 xdotool windowfocus --sync "$form1"
   xdotool key --delay 50 Tab Tab Tab space
-  within 100 xdotool search --onlyvisible --name 'ตรวจสอบก่อนพิมพ์' || fail "no result window"
-  xdotool search --onlyvisible --name 'ตรวจสอบก่อนพิมพ์' | tail -1
+  newest 'ตรวจสอบก่อนพิมพ์' || fail "no result window"
 }
 
 # Waits until a window stops moving; leaves its place in X and Y.
@@ -179,17 +193,17 @@ icons_x11() {
   local sheet="$1" form1="$2" window
   has_icon "$sheet" || fail "the sheet has no icon"
   xdotool windowactivate --sync "$sheet" key ctrl+p
-  window=$(xdotool search --sync --onlyvisible --name '^Morvane$' | tail -1)
+  window=$(newest '^Morvane$') || fail "no question from พิมพ์"
   has_icon "$window" || fail "the question of พิมพ์ has no icon"
   xdotool key Return
-  window=$(xdotool search --sync --onlyvisible --name 'PDF' | tail -1)
+  window=$(newest 'PDF') || fail "no save dialog"
   has_icon "$window" || fail "the save dialog has no icon"
   xdotool key Escape
   sleep 0.5
   xdotool windowactivate --sync "$sheet" key Escape
-  within 50 xdotool search --onlyvisible --name '^Morvane$'
+  newest '^Morvane$' >/dev/null || fail "the input window did not come back"
   xdotool windowactivate --sync "$form1" key --delay 100 F10 Return
-  window=$(xdotool search --sync --onlyvisible --name 'เกี่ยวกับ' | tail -1)
+  window=$(newest 'เกี่ยวกับ') || fail "no About window"
   has_icon "$window" || fail "the About window has no icon"
   xdotool key Escape
   echo "  the sheet, the question, the save dialog and the About window carry the icon"
@@ -208,7 +222,7 @@ if [ "$mode" = x11 ]; then
     for scale in 1 1.5 2; do
       echo "window manager: $wm, scale $scale"
       start_x11 "$scale"
-      form1=$(xdotool search --onlyvisible --name '^Morvane$' | tail -1)
+      form1=$(newest '^Morvane$')
       # Set just after the window's first paint.
       within 50 has_icon "$form1" || fail "the input window has no icon"
       result=$(predict_x11)
