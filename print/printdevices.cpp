@@ -222,23 +222,28 @@ QString namedDefault()
     return QString();
 }
 
+// The print system did not answer: so the lookup says, naming the server.
+void unanswered(PrinterLookup &found)
+{
+    found.absence = PrinterLookup::Absence::NoAnswer;
+    found.name = serverName();
+}
+
 // Why CUPS has no default printer to give.
-PrinterLookup::Absence whyNoDefault(const Connection &connection, QString &name)
+void whyNoDefault(const Connection &connection, PrinterLookup &found)
 {
     cups_dest_t *dests = nullptr;
     const int count = cupsGetDests2(connection.http(), &dests);
     const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
     cupsFreeDests(count, dests);
-    if (connection.timedOut()) {
-        name = serverName();
-        return PrinterLookup::Absence::NoAnswer;
-    }
-    if (noSpooler)
-        return PrinterLookup::Absence::NoSpooler;
-    name = namedDefault();
-    if (!name.isEmpty())
-        return PrinterLookup::Absence::DefaultGone;
-    return count > 0 ? PrinterLookup::Absence::NoDefault : PrinterLookup::Absence::NoPrinters;
+    if (connection.timedOut())
+        unanswered(found);
+    else if (noSpooler)
+        found.absence = PrinterLookup::Absence::NoSpooler;
+    else if (found.name = namedDefault(); !found.name.isEmpty())
+        found.absence = PrinterLookup::Absence::DefaultGone;
+    else
+        found.absence = count > 0 ? PrinterLookup::Absence::NoDefault : PrinterLookup::Absence::NoPrinters;
 }
 
 // The device has to exist before the print device that writes to it, so it
@@ -352,24 +357,21 @@ PrinterLookup lookUpDefaultPrinter()
 {
     PrinterLookup found;
     const Connection connection(kLookupSeconds);
-    if (!connection.http()) {
-        found.absence = connection.timedOut() ? PrinterLookup::Absence::NoAnswer : PrinterLookup::Absence::NoSpooler;
-        found.name = serverName();
-        return found;
-    }
-    cups_dest_t *dest = cupsGetNamedDest(connection.http(), nullptr, nullptr);
+    cups_dest_t *dest = connection.http() ? cupsGetNamedDest(connection.http(), nullptr, nullptr) : nullptr;
     if (!dest) {
-        found.absence = connection.timedOut() ? PrinterLookup::Absence::NoAnswer : whyNoDefault(connection, found.name);
-        if (found.absence == PrinterLookup::Absence::NoAnswer)
-            found.name = serverName();
+        if (connection.timedOut())
+            unanswered(found);
+        else if (!connection.http())
+            found.absence = PrinterLookup::Absence::NoSpooler;
+        else
+            whyNoDefault(connection, found);
         return found;
     }
     const QString queue = QString::fromUtf8(dest->name);
     const QPageLayout page = pageOf(connection, dest);
     cupsFreeDests(1, dest);
     if (connection.timedOut()) {
-        found.absence = PrinterLookup::Absence::NoAnswer;
-        found.name = serverName();
+        unanswered(found);
         return found;
     }
     found.device = std::make_unique<SystemPrinter>(queue, page);
@@ -423,8 +425,7 @@ bool printersToChoose(PrinterLookup &none)
     const bool noSpooler = count == 0 && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE;
     cupsFreeDests(count, dests);
     if (connection.timedOut()) {
-        none.absence = PrinterLookup::Absence::NoAnswer;
-        none.name = serverName();
+        unanswered(none);
         return false;
     }
     if (count > 0)

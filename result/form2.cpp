@@ -167,6 +167,7 @@ void Form2::buildWindow()
     // Lbl_Print stays disabled until the window closes, or until nothing
     // went out and the user may try again.
     print_ = new PrintCommand(*this);
+    connect(print_, &PrintCommand::started, this, [this] { Lbl_Print->setEnabled(false); });
     connect(print_, &PrintCommand::printed, this, &Form2::Lbl_Close_Click);
     connect(print_, &PrintCommand::cancelled, this, [this] { Lbl_Print->setEnabled(true); });
 
@@ -309,8 +310,7 @@ void Form2::EndDrag(int button)
 
 void Form2::Lbl_Print_Click()
 {
-    Lbl_Print->setEnabled(false);
-    print_->print(prediction_);
+    print_->print(prediction_);  // which disables Lbl_Print first
 }
 
 }  // namespace morvane

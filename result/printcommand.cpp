@@ -9,6 +9,7 @@
 #include "sharecommands.h"
 #include "windows.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -67,14 +68,19 @@ void PrintCommand::setBusy(bool busy)
         QGuiApplication::restoreOverrideCursor();
 }
 
-void PrintCommand::print(const Prediction &prediction)
+std::function<void()> PrintCommand::noAnswer(const Prediction &prediction, const QDateTime &moment)
 {
-    const QDateTime moment = clock().now();
-    setBusy(true);
-    const auto noAnswer = [this, prediction, moment] {
+    return [this, prediction, moment] {
         setBusy(false);
         offerPdf(prediction, moment, messages::noAnswer(QString()), messages::kNoAnswerDetails);
     };
+}
+
+void PrintCommand::print(const Prediction &prediction)
+{
+    emit started();
+    const QDateTime moment = clock().now();
+    setBusy(true);
     // Asked afresh at every click: a queue added, removed or made the
     // default while the program runs is seen at once.
     const PrinterProvider provider = defaultPrinter();
@@ -89,13 +95,42 @@ void PrintCommand::print(const Prediction &prediction)
             }
             printFound(prediction, moment, std::move(found->device), messages::kPrintAgain);
         },
-        kLookupLimitMs, noAnswer);
+        kLookupLimitMs, noAnswer(prediction, moment));
 }
 
-void PrintCommand::printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again)
+void PrintCommand::choosePrinter(const Prediction &prediction, std::function<void(const PrinterLookup &)> noPrinter)
 {
+    // Qt's dialog asks the print system itself, on this thread and with no
+    // limit of ours, so it comes up only once the print system has
+    // answered whether there is a printer at all.
+    struct Found
+    {
+        bool available = false;
+        PrinterLookup none;
+    };
+    const auto printOn = [this, prediction](std::unique_ptr<PrintDevice> device) {
+        emit started();
+        setBusy(true);
+        printFound(prediction, clock().now(), std::move(device), messages::kPrintOtherAgain);
+    };
     setBusy(true);
-    printFound(prediction, clock().now(), std::move(printer), again);
+    const PrinterChooser chooser = printerChooser();
+    offThread<std::shared_ptr<Found>>(
+        [chooser] {
+            auto found = std::make_shared<Found>();
+            found->available = chooser.available && chooser.available(found->none);
+            return found;
+        },
+        [this, chooser, printOn, noPrinter](std::shared_ptr<Found> found) {
+            setBusy(false);
+            if (QDialog *dialog = found->available ? chooser.dialog(&sheet_, printOn) : nullptr)
+                dialog->open();
+            else if (found->none.device)
+                printOn(std::move(found->none.device));  // it fails, and says why
+            else
+                noPrinter(found->none);
+        },
+        kLookupLimitMs, noAnswer(prediction, clock().now()));
 }
 
 void PrintCommand::printFound(const Prediction &prediction, const QDateTime &moment,
@@ -108,10 +143,6 @@ void PrintCommand::printFound(const Prediction &prediction, const QDateTime &mom
         fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
         return;
     }
-    const auto noAnswer = [this, prediction, moment] {
-        setBusy(false);
-        offerPdf(prediction, moment, messages::noAnswer(QString()), messages::kNoAnswerDetails);
-    };
     offThread<bool>([printer] { return printer->deliver(); },
                     [this, printer, prediction, moment, again](bool delivered) {
                         setBusy(false);
@@ -122,7 +153,7 @@ void PrintCommand::printFound(const Prediction &prediction, const QDateTime &mom
                         else
                             fail(messages::kPrintFailed, printer->errorText() + u'\n' + again);
                     },
-                    kSendLimitMs, noAnswer);
+                    kSendLimitMs, noAnswer(prediction, moment));
 }
 
 void PrintCommand::handedOver(const QString &note)
@@ -148,22 +179,29 @@ void PrintCommand::fail(const QString &what, const QString &why)
     emit cancelled();
 }
 
-void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &moment, const QString &heading,
-                            const QString &details)
+void askPdfInstead(QWidget &sheet, QObject *context, const QString &heading, const QString &details,
+                   std::function<void(bool save)> answered)
 {
     QMessageBox *box
-        = messageBox(&sheet_, QMessageBox::Question, QStringLiteral("NoPrinter"), heading,
+        = messageBox(&sheet, QMessageBox::Question, QStringLiteral("NoPrinter"), heading,
                      details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
     QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
     box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
     box->setDefaultButton(save);
-    connect(box, &QMessageBox::finished, this, [this, box, save, prediction, moment] {
-        if (box->clickedButton() == save)
+    QObject::connect(box, &QMessageBox::finished, context,
+                     [box, save, answered = std::move(answered)] { answered(box->clickedButton() == save); });
+    box->open();
+}
+
+void PrintCommand::offerPdf(const Prediction &prediction, const QDateTime &moment, const QString &heading,
+                            const QString &details)
+{
+    askPdfInstead(sheet_, this, heading, details, [this, prediction, moment](bool save) {
+        if (save)
             savePdf(prediction, moment);
         else
             emit cancelled();
     });
-    box->open();
 }
 
 void PrintCommand::savePdf(const Prediction &prediction, const QDateTime &moment)

@@ -21,6 +21,13 @@ namespace morvane {
 
 class PrintDevice;
 struct Prediction;
+struct PrinterLookup;
+
+// The question that offers a PDF in place of paper, over `sheet`, under a
+// heading that says why there is no paper; `answered` hears whether the
+// user took the PDF, as long as `context` lives.
+void askPdfInstead(QWidget &sheet, QObject *context, const QString &heading, const QString &details,
+                   std::function<void(bool save)> answered);
 
 class PrintCommand : public QObject
 {
@@ -35,16 +42,21 @@ public:
     // has answered a question. Not to be called again before then.
     void print(const Prediction &prediction);
 
-    // The same on a printer already found, such as the one chosen in the
-    // print dialog: laid out, handed over and told as print() does once it
-    // has found the default printer. `again` says how to try again.
-    void printOn(const Prediction &prediction, std::unique_ptr<PrintDevice> printer, const QString &again);
+    // Qt's print dialog to choose the printer, the copies and the paper;
+    // the report then goes to the printer chosen as print() sends it to
+    // the default one. Whether there is a printer to choose is asked first,
+    // off the windows' thread; where there is none, `noPrinter` is told
+    // why. Ends in one of the two signals once a printer was chosen, or in
+    // cancelled() when the dialog is closed.
+    void choosePrinter(const Prediction &prediction, std::function<void(const PrinterLookup &)> noPrinter);
 
     // While the print system is being asked: the busy pointer shows, and the
     // sheet stays until the job has been handed over or has failed.
     bool busy() const { return busy_; }
 
 signals:
+    // A job has begun: no second one until it ends in one of the two below.
+    void started();
     // The report is on its way to the printer or saved: the sheet may close.
     void printed();
     // Nothing went out (cancelled, or failed and said why): the user may
@@ -62,6 +74,9 @@ private:
 
     void printFound(const Prediction &prediction, const QDateTime &moment, std::shared_ptr<PrintDevice> printer,
                     const QString &again);
+    // The PDF offered in place of paper when the print system did not
+    // answer within the command's own limit.
+    std::function<void()> noAnswer(const Prediction &prediction, const QDateTime &moment);
     // The job is with the print system; a note on why it waits, if any,
     // is read before the sheet goes.
     void handedOver(const QString &note);

@@ -27,7 +27,6 @@
 #include <QShortcut>
 #include <QStandardPaths>
 #include <QTextBoundaryFinder>
-#include <QThread>
 #include <QToolTip>
 
 namespace morvane {
@@ -167,10 +166,7 @@ ShareCommands::ShareCommands(Form2 &sheet) : QObject(&sheet), sheet_(sheet)
     const auto key = [this](const QKeySequence &sequence, auto run) {
         connect(new QShortcut(sequence, &sheet_), &QShortcut::activated, this, run);
     };
-    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this, printing] {
-        if (printing())
-            printOnOtherPrinter();
-    });
+    key(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), [this] { printOnOtherPrinter(); });
     key(QKeySequence::Save, [this] { save(SaveAs::Pdf); });
     key(QKeySequence::Copy, [this] { copyByKey(); });
     key(QKeySequence(Qt::SHIFT | Qt::Key_F10), [this] { openMenuByKey(); });
@@ -288,63 +284,17 @@ void ShareCommands::write(const QString &path)
 void ShareCommands::printOnOtherPrinter()
 {
     auto *print = sheet_.findChild<PrintCommand *>();
-    if (choosing_ || !print || print->busy())
+    if (!print || print->busy() || !sheet_.Lbl_Print->isEnabled())
         return;
-    choosing_ = true;
-    // Whether there is a printer at all is asked off the windows' thread,
-    // with the busy pointer, before Qt's dialog asks the print system
-    // without a limit: a print system that does not answer is said so,
-    // instead of freezing the windows.
-    const PrinterChooser chooser = printerChooser();
-    auto none = std::make_shared<PrinterLookup>();
-    auto available = std::make_shared<bool>(false);
-    QThread *thread = QThread::create([chooser, none, available] { *available = chooser.available(*none); });
-    QGuiApplication::setOverrideCursor(Qt::BusyCursor);
-    // The pointer comes back even when the sheet has gone in the meantime.
-    connect(thread, &QThread::finished, thread, [] { QGuiApplication::restoreOverrideCursor(); });
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &QThread::finished, this, [this, chooser, none, available] {
-        choosing_ = false;
-        QDialog *dialog
-            = *available
-                  ? chooser.dialog(&sheet_, [this](std::unique_ptr<PrintDevice> device) { printOn(std::move(device)); })
-                  : nullptr;
-        if (dialog)
-            dialog->open();
-        else if (none->device)
-            printOn(std::move(none->device));  // it fails, and says why
-        else
-            offerPdf(*none);
+    // With no printer to choose, the reading may still be kept as a PDF,
+    // through the sheet's own save.
+    print->choosePrinter(sheet_.prediction(), [this](const PrinterLookup &none) {
+        askPdfInstead(sheet_, this, messages::noPrinter(none.absence, none.name),
+                      messages::noPrinterDetails(none.absence), [this](bool take) {
+                          if (take)
+                              save(SaveAs::Pdf);
+                      });
     });
-    thread->start();
-}
-
-void ShareCommands::printOn(std::unique_ptr<PrintDevice> device)
-{
-    // As "พิมพ์" goes on: the print command waits for the print system off
-    // the windows' thread, says what came of it, and closes the sheet once
-    // the job is handed over.
-    auto *print = sheet_.findChild<PrintCommand *>();
-    if (!print || print->busy())
-        return;
-    sheet_.Lbl_Print->setEnabled(false);
-    print->printOn(sheet_.prediction(), std::move(device), messages::kPrintOtherAgain);
-}
-
-void ShareCommands::offerPdf(const PrinterLookup &none)
-{
-    const QString details = messages::noPrinterDetails(none.absence);
-    QMessageBox *box = messageBox(
-        &sheet_, QMessageBox::Question, QStringLiteral("NoPrinter"), messages::noPrinter(none.absence, none.name),
-        details.isEmpty() ? messages::kSaveAsPdfInstead : details + u'\n' + messages::kSaveAsPdfInstead);
-    QPushButton *save = box->addButton(QStringLiteral(u"บันทึกเป็น PDF"), QMessageBox::AcceptRole);
-    box->addButton(QStringLiteral(u"ยกเลิก"), QMessageBox::RejectRole);
-    box->setDefaultButton(save);
-    connect(box, &QMessageBox::finished, this, [this, box, save] {
-        if (box->clickedButton() == save)
-            this->save(SaveAs::Pdf);
-    });
-    box->open();
 }
 
 void ShareCommands::fail(const QString &name, const QString &what, const QString &why)

@@ -58,14 +58,11 @@ protected:
 private:
     void openMenuByKey();
     void copyByKey();
-    void printOn(std::unique_ptr<PrintDevice> device);
-    void offerPdf(const PrinterLookup &none);
     void write(const QString &path);
     void fail(const QString &name, const QString &what, const QString &why);
 
     Form2 &sheet_;
     QMenu *menu_ = nullptr;
-    bool choosing_ = false;  // asking whether there is a printer to choose
 };
 
 }  // namespace morvane
