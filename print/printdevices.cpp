@@ -342,7 +342,15 @@ QPageLayout pageOf(const Connection &connection, cups_dest_t *dest)
 {
     cups_size_t size{};
     cups_dinfo_t *info = cupsCopyDestInfo(connection.http(), dest);
-    const bool known = info && cupsGetDestMediaDefault(connection.http(), dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size);
+    // The paper the user keeps for the queue, else the queue's own default.
+    // (libcups's cupsGetDestMediaDefault() skips the queue's default and
+    // falls back to US Letter, which an A4 queue then cuts off at the left.)
+    const char *media = cupsGetOption("media", dest->num_options, dest->options);
+    if (ipp_attribute_t *queueDefault
+        = info && !media ? cupsFindDestDefault(connection.http(), dest, info, "media") : nullptr)
+        media = ippGetString(queueDefault, 0, nullptr);
+    const bool known = info && media
+                       && cupsGetDestMediaByName(connection.http(), dest, info, media, CUPS_MEDIA_FLAGS_DEFAULT, &size);
     cupsFreeDestInfo(info);
     if (!known || size.width <= 0 || size.length <= 0)
         return reportPage(QPageSize(QPageSize::A4));

@@ -62,6 +62,11 @@ for pdf in $pdfs; do
   echo "spooled $pdf: $pages page(s)"
   # The report is one sheet.
   [ "$pages" -eq 1 ] || { echo "expected 1 page, got $pages"; exit 1; }
+  # Nothing cut off at the left edge: the report was laid out on the
+  # queue's own paper, not on another size the spooler then trims.
+  pdftoppm -r 30 -gray -singlefile "$pdf" "$out/page"
+  edge=$(convert "$out/page.pgm" -crop "4x$(identify -format %h "$out/page.pgm")+0+0" -format '%[fx:minima]' info:)
+  awk "BEGIN{exit !($edge > 0.9)}" || { echo "the page is cut off at the left edge"; exit 1; }
   # MORVANE_KEEP_PDF=1 keeps them, to look at.
   [ -n "${MORVANE_KEEP_PDF:-}" ] || rm -f "$pdf"
 done
